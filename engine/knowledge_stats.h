@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/core/line_list.h"
+
+#include <string>
+
+namespace besedka {
+
+// Lines of the phrase base from line 1 on: a line opening with '_' is a branch, any other
+// line a main phrase (open keys and broken lines included).
+struct PhraseCounts {
+    int mainPhrases = 0;
+    int branches = 0;
+};
+PhraseCounts countPhrases(const LineList& phraseBase);
+
+// Status-bar text of the counts: "Программе известно:   [главные фразы - 80   ветки - 20]".
+std::string phraseCountsText(const PhraseCounts& counts);
+
+// Expressions the program recognises (phrase-base lines) and can say (answers in the phrase
+// base plus every line of the reply files).
+struct ExpressionCounts {
+    int incoming = 0;
+    int outgoing = 0;
+    int total() const { return incoming + outgoing; }
+};
+
+// The reply files counted as outgoing expressions, in the order they are loaded.
+inline constexpr const char* kCountedReplyFiles[] = {
+    "Base\\BigString.Dat", "Base\\Pause.Dat", "Base\\Povtor.Dat",
+    "Base\\W1.Dat",        "Base\\W2.Dat",    "Base\\X.Dat"};
+inline constexpr const char* kPhraseBaseFile = "Base\\Words.Dat";
+
+int incomingExpressions(const LineList& phraseBase);
+int answersIn(const LineList& phraseBase);
+
+// Loads each file into the working list in turn, as the menu's statistics do; throws FileError.
+ExpressionCounts countExpressions(LineList& workingList);
+
+} // namespace besedka

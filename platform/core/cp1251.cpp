@@ -1,0 +1,203 @@
+#include "platform/core/cp1251.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <iconv.h>
+#include <utility>
+#include <vector>
+
+namespace besedka::cp1251 {
+
+namespace {
+
+// The code page's Unicode table, taken once from the C library's converter.
+std::array<char32_t, 256> buildUnicodeTable() {
+    std::array<char32_t, 256> table{};
+    iconv_t cd = iconv_open("UTF-32LE", "CP1251");
+    for (int byte = 0; byte < 256; ++byte) {
+        char in = static_cast<char>(byte);
+        unsigned char out[4] = {};
+        char* inPtr = &in;
+        char* outPtr = reinterpret_cast<char*>(out);
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        if (cd != reinterpret_cast<iconv_t>(-1) &&
+            iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))
+            table[byte] = out[0] | (out[1] << 8) | (out[2] << 16) | (char32_t{out[3]} << 24);
+    }
+    if (cd != reinterpret_cast<iconv_t>(-1))
+        iconv_close(cd);
+    return table;
+}
+
+const std::array<char32_t, 256>& unicodeTable() {
+    static const auto table = buildUnicodeTable();
+    return table;
+}
+
+// The upper half of the table ordered by code point, for the way back.
+using ReverseEntry = std::pair<char32_t, unsigned char>;
+const std::vector<ReverseEntry>& reverseTable() {
+    static const auto table = [] {
+        std::vector<ReverseEntry> entries;
+        for (int b = 0x80; b < 256; ++b)
+            if (unicodeTable()[b] != 0)
+                entries.emplace_back(unicodeTable()[b], static_cast<unsigned char>(b));
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }();
+    return table;
+}
+
+struct CaseTables {
+    std::array<char, 256> upper;
+    std::array<char, 256> lower;
+};
+
+constexpr CaseTables buildCaseTables() {
+    CaseTables t{};
+    for (int b = 0; b < 256; ++b) {
+        t.upper[b] = static_cast<char>(b);
+        t.lower[b] = static_cast<char>(b);
+    }
+    const auto pair = [&t](int lowerByte, int upperByte) {
+        t.upper[lowerByte] = static_cast<char>(upperByte);
+        t.lower[upperByte] = static_cast<char>(lowerByte);
+    };
+    for (int b = 'a'; b <= 'z'; ++b)
+        pair(b, b - 0x20);
+    for (int b = 0xE0; b <= 0xFF; ++b) // а..я
+        pair(b, b - 0x20);
+    // The letters outside the two alphabets' runs: ё ў і ґ ї є ј ѕ ђ ѓ љ њ ќ ћ џ.
+    constexpr int kScattered[][2] = {{0xB8, 0xA8}, {0xA2, 0xA1}, {0xB3, 0xB2}, {0xB4, 0xA5},
+                                     {0xBF, 0xAF}, {0xBA, 0xAA}, {0xBC, 0xA3}, {0xBE, 0xBD},
+                                     {0x90, 0x80}, {0x83, 0x81}, {0x9A, 0x8A}, {0x9C, 0x8C},
+                                     {0x9D, 0x8D}, {0x9E, 0x8E}, {0x9F, 0x8F}};
+    for (const auto& p : kScattered)
+        pair(p[0], p[1]);
+    return t;
+}
+
+constexpr CaseTables kCase = buildCaseTables();
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Decodes one UTF-8 sequence at pos; returns its length, 0 when it is malformed.
+std::size_t decodeUtf8(std::string_view s, std::size_t pos, char32_t& cp) {
+    const auto lead = static_cast<unsigned char>(s[pos]);
+    std::size_t length = 0;
+    char32_t min = 0;
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, cp = lead & 0x1F, min = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, cp = lead & 0x0F, min = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, cp = lead & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (pos + length > s.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(s[pos + i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+} // namespace
+
+char32_t toUnicode(unsigned char byte) { return unicodeTable()[byte]; }
+
+unsigned char fromUnicode(char32_t codePoint) {
+    if (codePoint < 0x80)
+        return static_cast<unsigned char>(codePoint);
+    const auto& table = reverseTable();
+    const auto it = std::lower_bound(table.begin(), table.end(), ReverseEntry{codePoint, 0});
+    return (it != table.end() && it->first == codePoint) ? it->second : 0;
+}
+
+std::string fromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t length = decodeUtf8(utf8, pos, cp);
+        if (length == 0) {
+            out += '?';
+            ++pos;
+            continue;
+        }
+        pos += length;
+        const unsigned char byte = fromUnicode(cp);
+        out += (byte != 0 || cp == 0) ? static_cast<char>(byte) : '?';
+    }
+    return out;
+}
+
+std::string toUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() * 2);
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char32_t cp = toUnicode(byte);
+        appendUtf8(out, (cp == 0 && byte != 0) ? U'?' : cp);
+    }
+    return out;
+}
+
+char upper(char c) { return kCase.upper[static_cast<unsigned char>(c)]; }
+char lower(char c) { return kCase.lower[static_cast<unsigned char>(c)]; }
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = upper(c);
+    return out;
+}
+
+std::string lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = lower(c);
+    return out;
+}
+
+bool looksLikeUtf8(std::string_view bytes) {
+    bool multiByte = false;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t cp = 0;
+        const std::size_t length = decodeUtf8(bytes, pos, cp);
+        if (length == 0)
+            return false;
+        multiByte = multiByte || length > 1;
+        pos += length;
+    }
+    return multiByte;
+}
+
+} // namespace besedka::cp1251

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Windows-1251 is the program's text everywhere but at the edges (widgets, terminal).
+namespace besedka::cp1251 {
+
+// Each character without a Windows-1251 form, and each malformed UTF-8 byte, becomes '?'.
+std::string fromUtf8(std::string_view utf8);
+// Bytes that Windows-1251 leaves undefined (0x98) become '?'.
+std::string toUtf8(std::string_view text);
+
+// Case mapping of the Windows-1251 locale: Latin, Russian (ё/Ё) and the other Cyrillic letters
+// of the code page. Every other byte is returned unchanged.
+char upper(char c);
+char lower(char c);
+std::string upper(std::string_view text);
+std::string lower(std::string_view text);
+
+// The Unicode code point of a byte, 0 for the one undefined byte (0x98);
+// and the byte for a code point, 0 when the code page has none (and for U+0000).
+char32_t toUnicode(unsigned char byte);
+unsigned char fromUnicode(char32_t codePoint);
+
+// True when the bytes are well-formed UTF-8 holding at least one multi-byte sequence:
+// such a file comes from a Linux editor, since real Windows-1251 Russian text practically never is.
+bool looksLikeUtf8(std::string_view bytes);
+
+} // namespace besedka::cp1251

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace besedka {
+
+// An ordered list of Windows-1251 lines, loaded from a file whole and saved to it whole:
+// the working list of the knowledge base, the session buffer, the exchange buffer.
+class LineList {
+public:
+    // Longest line that reading hands out; the rest stays in the list and is saved again.
+    static constexpr std::size_t kMaxLineRead = 4096;
+
+    LineList() = default;
+    explicit LineList(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+
+    // Replaces the content with the lines of the file, RTF or plain text.
+    // Throws FileError "Cannot open file <spelledPath>" when it cannot be read.
+    void load(const std::string& spelledPath);
+    // Writes the whole list in RTF, atomically: the file holds either the old or the new content.
+    // Throws FileError "Cannot create file <spelledPath>" when it cannot be written.
+    void save(const std::string& spelledPath) const;
+
+    int count() const { return static_cast<int>(lines_.size()); }
+    // An index outside the list reads as the empty line; a long line is cut at kMaxLineRead.
+    std::string get(int index) const;
+    void add(std::string line) { lines_.push_back(std::move(line)); }
+    // Removing an index outside the list does nothing.
+    void remove(int index);
+    void clear() { lines_.clear(); }
+
+    const std::vector<std::string>& lines() const { return lines_; }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// The lines of file content in either form; a final empty line is not a line.
+std::vector<std::string> parseLines(const std::string& bytes);
+
+} // namespace besedka

@@ -1,0 +1,29 @@
+#include "platform/core/random_source.h"
+
+#include <chrono>
+
+namespace besedka {
+
+namespace {
+
+int uniformBelow(std::mt19937& engine, int n) {
+    if (n <= 0)
+        return 0;
+    return std::uniform_int_distribution<int>(0, n - 1)(engine);
+}
+
+} // namespace
+
+ClockRandom::ClockRandom() { reseed(); }
+
+int ClockRandom::below(int n) { return uniformBelow(engine_, n); }
+
+void ClockRandom::reseed() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    engine_.seed(static_cast<std::uint32_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+}
+
+int SeededRandom::below(int n) { return uniformBelow(engine_, n); }
+
+} // namespace besedka

@@ -1,0 +1,407 @@
+#include "platform/core/rtf.h"
+
+#include "platform/core/cp1251.h"
+
+#include <array>
+#include <algorithm>
+#include <iconv.h>
+#include <map>
+#include <unordered_map>
+
+namespace besedka::rtf {
+
+namespace {
+
+constexpr int kCp1251 = 1251;
+// Deeper groups than this share the state of the deepest one, so memory stays bounded.
+constexpr std::size_t kMaxTrackedDepth = 1024;
+constexpr long long kParamLimit = 1LL << 30; // parameters beyond it mean nothing to us
+
+using ByteTable = std::array<char, 256>;
+
+// How a byte of a single-byte code page reads in Windows-1251 ('?' where it has no form).
+ByteTable buildByteTable(int codepage) {
+    ByteTable table{};
+    for (int b = 0; b < 256; ++b)
+        table[b] = b < 0x80 ? static_cast<char>(b) : '?';
+    const std::string name = codepage == 10000 ? "MACINTOSH" : "CP" + std::to_string(codepage);
+    iconv_t cd = iconv_open("UTF-32LE", name.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return table;
+    for (int b = 0x80; b < 256; ++b) {
+        char in = static_cast<char>(b);
+        unsigned char out[4] = {};
+        char* inPtr = &in;
+        char* outPtr = reinterpret_cast<char*>(out);
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1))
+            continue;
+        const char32_t cp = out[0] | (out[1] << 8) | (out[2] << 16) | (char32_t{out[3]} << 24);
+        const unsigned char mapped = cp1251::fromUnicode(cp);
+        if (mapped != 0)
+            table[b] = static_cast<char>(mapped);
+    }
+    iconv_close(cd);
+    return table;
+}
+
+int codepageOfCharset(int charset) {
+    static const std::unordered_map<int, int> kCharsets = {
+        {77, 10000}, {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256},
+        {186, 1257}, {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850}};
+    const auto it = kCharsets.find(charset);
+    return it == kCharsets.end() ? 0 : it->second; // 0: the document's own code page
+}
+
+bool isIgnoredDestination(std::string_view word) {
+    static const std::unordered_map<std::string_view, bool> kWords = [] {
+        std::unordered_map<std::string_view, bool> m;
+        for (std::string_view w :
+             {"colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf",
+              "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",
+              "atnauthor", "object", "objdata", "themedata", "colorschememapping",
+              "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl",
+              "generator", "xmlnstbl", "mmathPr", "pgdsctbl", "listtext", "pntext", "pntxta",
+              "pntxtb", "pn", "fldinst", "xe", "tc", "filetbl", "revtbl", "userprops",
+              "nonshppict", "shpinst", "comment", "author", "operator", "title", "subject",
+              "keywords", "doccomm", "company", "template", "bkmkstart", "bkmkend", "docvar",
+              "wgrffmtfilter", "fldtype", "private", "txe", "sp", "sn", "sv"})
+            m.emplace(w, true);
+        return m;
+    }();
+    return kWords.count(word) != 0;
+}
+
+// Characters that stand for themselves in Windows-1251.
+char symbolByte(std::string_view word) {
+    static const std::unordered_map<std::string_view, char> kSymbols = {
+        {"emdash", '\x97'},    {"endash", '\x96'},    {"lquote", '\x91'},   {"rquote", '\x92'},
+        {"ldblquote", '\x93'}, {"rdblquote", '\x94'}, {"bullet", '\x95'},   {"emspace", ' '},
+        {"enspace", ' '},      {"qmspace", ' '},      {"tab", '\t'},        {"cell", '\t'},
+        {"nestcell", '\t'},    {"par", '\n'},         {"line", '\n'},       {"sect", '\n'},
+        {"row", '\n'},         {"nestrow", '\n'}};
+    const auto it = kSymbols.find(word);
+    return it == kSymbols.end() ? '\0' : it->second;
+}
+
+enum class Destination : unsigned char { Body, FontTable, Skipped };
+
+struct Group {
+    Destination destination = Destination::Body;
+    unsigned char unicodeSkip = 1; // \ucN: fallback characters after each \uN
+    int codepage = 0;              // 0: the document's code page
+};
+
+class Reader {
+public:
+    explicit Reader(std::string_view in) : in_(in) { out_.reserve(in.size() / 2); }
+
+    std::string run() {
+        while (pos_ < in_.size() && !finished_) {
+            const char c = in_[pos_++];
+            switch (c) {
+            case '{':
+                openGroup();
+                break;
+            case '}':
+                closeGroup();
+                break;
+            case '\\':
+                controlSequence();
+                break;
+            case '\r':
+            case '\n':
+                break;
+            default:
+                text(c);
+            }
+        }
+        return std::move(out_);
+    }
+
+private:
+    void openGroup() {
+        pendingSkip_ = 0;
+        if (stack_.size() >= kMaxTrackedDepth) {
+            ++untrackedDepth_;
+            return;
+        }
+        stack_.push_back(group_);
+    }
+
+    void closeGroup() {
+        pendingSkip_ = 0;
+        if (untrackedDepth_ > 0) {
+            --untrackedDepth_;
+            return;
+        }
+        if (stack_.empty()) {
+            finished_ = true; // the document's own group has closed; what follows is not text
+            return;
+        }
+        group_ = stack_.back();
+        stack_.pop_back();
+        if (stack_.empty())
+            finished_ = true;
+    }
+
+    void controlSequence() {
+        if (pos_ >= in_.size())
+            return;
+        const char c = in_[pos_];
+        if (isLetter(c)) {
+            controlWord();
+            return;
+        }
+        ++pos_;
+        if (c == '\'') {
+            hexByte();
+            return;
+        }
+        if (c == '*') {
+            group_.destination = Destination::Skipped;
+            return;
+        }
+        if (consumeFallback())
+            return;
+        switch (c) {
+        case '\\':
+        case '{':
+        case '}':
+            emit(c);
+            break;
+        case '~':
+            emit('\xA0');
+            break;
+        case '_':
+            emit('-');
+            break;
+        case '\r':
+        case '\n':
+            emit('\n');
+            break;
+        default: // \- (optional hyphen) and the rest show nothing
+            break;
+        }
+    }
+
+    void controlWord() {
+        const std::size_t start = pos_;
+        while (pos_ < in_.size() && isLetter(in_[pos_]))
+            ++pos_;
+        const std::string_view word = in_.substr(start, pos_ - start);
+        const bool negative = pos_ < in_.size() && in_[pos_] == '-';
+        if (negative)
+            ++pos_;
+        const std::size_t digitsStart = pos_;
+        long long magnitude = 0;
+        while (pos_ < in_.size() && isDigit(in_[pos_])) {
+            magnitude = std::min(magnitude * 10 + (in_[pos_] - '0'), kParamLimit);
+            ++pos_;
+        }
+        const bool hasParam = pos_ > digitsStart;
+        if (pos_ < in_.size() && in_[pos_] == ' ')
+            ++pos_;
+        applyWord(word, hasParam, static_cast<int>(negative ? -magnitude : magnitude));
+    }
+
+    void applyWord(std::string_view word, bool hasParam, int param) {
+        if (word == "bin") {
+            // Binary data is never text, whatever group it stands in.
+            const std::size_t length = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
+            pos_ += std::min(length, in_.size() - pos_);
+            return;
+        }
+        if (group_.destination == Destination::Skipped)
+            return;
+        if (word == "u") {
+            if (!consumeFallback() && hasParam)
+                unicodeChar(param);
+            return;
+        }
+        if (word == "uc") {
+            group_.unicodeSkip = static_cast<unsigned char>(std::clamp(param, 0, 255));
+            return;
+        }
+        if (documentSetting(word, hasParam, param))
+            return;
+        if (group_.destination == Destination::FontTable) {
+            fontTableWord(word, param);
+            return;
+        }
+        if (word == "fonttbl") {
+            group_.destination = Destination::FontTable;
+            return;
+        }
+        if (isIgnoredDestination(word)) {
+            group_.destination = Destination::Skipped;
+            return;
+        }
+        if (consumeFallback())
+            return;
+        if (word == "f") {
+            group_.codepage = fontCodepage(param);
+        } else if (word == "plain") {
+            group_.codepage = fontCodepage(defaultFont_);
+        } else if (const char byte = symbolByte(word); byte != '\0') {
+            emit(byte);
+        }
+    }
+
+    bool documentSetting(std::string_view word, bool hasParam, int param) {
+        if (word == "ansicpg" && hasParam && param > 0) {
+            documentCodepage_ = param;
+        } else if (word == "ansi") {
+            documentCodepage_ = 1252;
+        } else if (word == "mac") {
+            documentCodepage_ = 10000;
+        } else if (word == "pc") {
+            documentCodepage_ = 437;
+        } else if (word == "pca") {
+            documentCodepage_ = 850;
+        } else if (word == "deff") {
+            defaultFont_ = param;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void fontTableWord(std::string_view word, int param) {
+        if (word == "f")
+            currentFont_ = param;
+        else if (word == "fcharset")
+            fontCodepages_[currentFont_] = codepageOfCharset(param);
+        else if (word == "cpg" && param > 0)
+            fontCodepages_[currentFont_] = param;
+    }
+
+    int fontCodepage(int font) const {
+        const auto it = fontCodepages_.find(font);
+        return it == fontCodepages_.end() ? 0 : it->second;
+    }
+
+    void hexByte() {
+        int value = 0;
+        int digits = 0;
+        while (digits < 2 && pos_ < in_.size()) {
+            const int v = hexValue(in_[pos_]);
+            if (v < 0)
+                break;
+            value = value * 16 + v;
+            ++digits, ++pos_;
+        }
+        if (consumeFallback() || digits == 0)
+            return;
+        emit(translate(static_cast<unsigned char>(value)));
+    }
+
+    void unicodeChar(int param) {
+        const auto code = static_cast<char32_t>(param < 0 ? param + 65536 : param);
+        pendingSkip_ = group_.unicodeSkip;
+        if (code >= 0xDC00 && code <= 0xDFFF)
+            return; // the low half of a pair: its high half already stood for the character
+        const unsigned char byte = cp1251::fromUnicode(code);
+        emit(byte != 0 ? static_cast<char>(byte) : '?');
+    }
+
+    void text(char c) {
+        if (consumeFallback())
+            return;
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\t')
+            return;
+        emit(translate(byte));
+    }
+
+    // The characters that follow \uN stand in for it in older readers; they are not text.
+    bool consumeFallback() {
+        if (pendingSkip_ == 0)
+            return false;
+        --pendingSkip_;
+        return true;
+    }
+
+    char translate(unsigned char byte) {
+        if (byte < 0x80)
+            return static_cast<char>(byte);
+        const int codepage = group_.codepage != 0 ? group_.codepage : documentCodepage_;
+        if (codepage == kCp1251)
+            return static_cast<char>(byte);
+        auto it = tables_.find(codepage);
+        if (it == tables_.end())
+            it = tables_.emplace(codepage, buildByteTable(codepage)).first;
+        return it->second[byte];
+    }
+
+    void emit(char c) {
+        if (group_.destination == Destination::Body)
+            out_ += c;
+    }
+
+    static bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+    static int hexValue(char c) {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    std::string out_;
+    Group group_;
+    std::vector<Group> stack_;
+    std::size_t untrackedDepth_ = 0;
+    bool finished_ = false;
+    int pendingSkip_ = 0;
+    int documentCodepage_ = 1252;
+    int defaultFont_ = 0;
+    int currentFont_ = 0;
+    std::map<int, int> fontCodepages_;
+    std::map<int, ByteTable> tables_;
+};
+
+void appendEscaped(std::string& out, const std::string& line) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    for (char c : line) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '{' || c == '}') {
+            out += '\\';
+            out += c;
+        } else if (c == '\t') {
+            out += "\\tab ";
+        } else if (byte >= 0x80 || byte < 0x20) {
+            out += "\\'";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+}
+
+} // namespace
+
+bool isRtf(std::string_view bytes) { return bytes.starts_with("{\\rtf"); }
+
+std::string plainText(std::string_view rtf) { return Reader(rtf).run(); }
+
+std::string write(const std::vector<std::string>& lines) {
+    std::string out = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204 "
+                      "MS Sans Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 ";
+    for (const auto& line : lines) {
+        appendEscaped(out, line);
+        out += "\\par\r\n";
+    }
+    out += "}\r\n";
+    return out;
+}
+
+} // namespace besedka::rtf

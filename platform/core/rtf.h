@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace besedka::rtf {
+
+// True when the bytes are an RTF document (they open with "{\rtf").
+bool isRtf(std::string_view bytes);
+
+// The plain text of an RTF document in Windows-1251, paragraphs ended by '\n'.
+// Never fails: truncated, unbalanced or binary input yields whatever text could be read,
+// in time and memory proportional to the input.
+std::string plainText(std::string_view rtf);
+
+// The document the rich-text control of the original desktop writes: one paragraph per line.
+std::string write(const std::vector<std::string>& lines);
+
+} // namespace besedka::rtf

@@ -1,0 +1,109 @@
+#include "platform/core/cp1251.h"
+#include "platform/core/line_list.h"
+#include "tests/core/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace cp = besedka::cp1251;
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs besedka-cli in the current folder with the given standard input.
+CliRun cli(const TempFolder& folder, const std::string& args, const std::string& input = "") {
+    folder.write(".stdin", input);
+    const std::string command = std::string(BESEDKA_CLI) + " " + args +
+                                " <.stdin >.stdout 2>.stderr";
+    const int raw = std::system(command.c_str());
+    CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read(".stdout"), folder.read(".stderr")};
+    return run;
+}
+
+} // namespace
+
+TEST(CliFiles, WriteThenCatRoundTripsUtf8) {
+    TempFolder folder;
+    const std::string text = "Заголовок\nПРИВЕТ.^Привет!;Здравствуй.;\n\n_КАК ДЕЛА?^Хорошо.;\n";
+    EXPECT_EQ(cli(folder, "write 'Base\\New.Dat'", text).status, 2) << "no Base folder yet";
+    std::filesystem::create_directory("Base");
+    const CliRun write = cli(folder, "write 'Base\\New.Dat'", text);
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_TRUE(folder.read("Base/New.Dat").starts_with("{\\rtf1\\ansi\\ansicpg1251"));
+    const CliRun cat = cli(folder, "cat base/new.dat");
+    EXPECT_EQ(cat.status, 0);
+    EXPECT_EQ(cat.out, text);
+}
+
+TEST(CliFiles, CatReadsPlainWindows1251AndReportsMissingFiles) {
+    TempFolder folder;
+    folder.write("plain.txt", cp::fromUtf8("Ёлка\r\nпалка\r\n"));
+    EXPECT_EQ(cli(folder, "cat plain.txt").out, "Ёлка\nпалка\n");
+    const CliRun missing = cli(folder, "cat 'Base\\X.Dat'");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("Cannot open file Base\\X.Dat"), std::string::npos);
+}
+
+TEST(CliLint, ReportsEveryBrokenLineWithItsNumber) {
+    TempFolder folder;
+    folder.write("Base/Words.Dat", cp::fromUtf8("заголовок не проверяется\r\n"
+                                                "ПРИВЕТ.^Привет!;\r\n"
+                                                "\r\n"
+                                                "нет крышки\r\n"
+                                                "Ключ^Ответ;\r\n"
+                                                "КЛЮЧ^Ответ\r\n"
+                                                "КЛЮЧ^;\r\n"
+                                                "ПОКА^Пока;@\r\n"
+                                                "ПОКА^По@ка;\r\n"
+                                                "ОТКРЫТЫЙ^\r\n"));
+    const CliRun lint = cli(folder, "lint");
+    EXPECT_EQ(lint.status, 1);
+    EXPECT_EQ(lint.out, "Base\\Words.Dat:3: empty line\n"
+                        "Base\\Words.Dat:4: no '^' after the key\n"
+                        "Base\\Words.Dat:5: key has lower-case letters, it never matches\n"
+                        "Base\\Words.Dat:6: answer without its closing ';'\n"
+                        "Base\\Words.Dat:7: empty answer\n"
+                        "Base\\Words.Dat:9: farewell mark '@' not at the very end\n");
+
+    folder.write("good.Dat", cp::fromUtf8("header\r\nПРИВЕТ^Привет;\r\n"));
+    const CliRun clean = cli(folder, "lint good.Dat");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "");
+}
+
+TEST(CliStats, CountsPhrasesAndExpressions) {
+    TempFolder folder;
+    folder.write("Base/Words.Dat", cp::fromUtf8("header\r\nПРИВЕТ.^Привет!;Здравствуй.;\r\n"
+                                                "_КАК ДЕЛА?^Хорошо.;\r\nТЫ КТО?^\r\n"));
+    for (const char* file : {"BigString.Dat", "Pause.Dat", "Povtor.Dat", "W1.Dat", "X.Dat"})
+        folder.write(std::string("Base/") + file, "a\r\nb\r\n");
+    folder.write("Base/w2.dat", "only one line");
+    const CliRun stats = cli(folder, "stats");
+    EXPECT_EQ(stats.status, 0) << stats.err;
+    EXPECT_EQ(stats.out, "Программе известно:   [главные фразы - 2   ветки - 1]\n"
+                         "Входящие выражения: [3]\n"
+                         "Исходящие выражения: [14]\n"
+                         "Итого: [17]\n");
+
+    std::filesystem::remove("Base/Pause.Dat");
+    const CliRun missing = cli(folder, "stats");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("Cannot open file Base\\Pause.Dat"), std::string::npos);
+}
+
+TEST(CliUsage, HelpAndBadArguments) {
+    TempFolder folder;
+    const CliRun help = cli(folder, "--help");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("lint [FILE]"), std::string::npos);
+    EXPECT_EQ(cli(folder, "").status, 2);
+    EXPECT_EQ(cli(folder, "frobnicate").status, 2);
+    EXPECT_EQ(cli(folder, "cat").status, 2);
+    EXPECT_EQ(cli(folder, "stats extra").status, 2);
+}

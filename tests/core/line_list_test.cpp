@@ -1,0 +1,138 @@
+#include "platform/core/cp1251.h"
+#include "platform/core/file_error.h"
+#include "platform/core/line_list.h"
+#include "platform/core/paths.h"
+#include "tests/core/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using besedka::FileError;
+using besedka::LineList;
+namespace cp = besedka::cp1251;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+std::string messageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+} // namespace
+
+TEST(LineListLoad, PlainTextWithEitherLineEnd) {
+    TempFolder folder;
+    folder.write("Base/crlf.Dat", cp::fromUtf8("ПРИВЕТ.^Привет!;\r\n_КАК ДЕЛА?^Хорошо.;\r\n"));
+    folder.write("Base/lf.Dat", cp::fromUtf8("ПРИВЕТ.^Привет!;\n_КАК ДЕЛА?^Хорошо.;"));
+    LineList crlf, lf;
+    crlf.load("Base\\crlf.Dat");
+    lf.load("Base\\lf.Dat");
+    EXPECT_EQ(crlf.count(), 2);
+    EXPECT_EQ(crlf.lines(), lf.lines());
+    EXPECT_EQ(cp::toUtf8(crlf.get(1)), "_КАК ДЕЛА?^Хорошо.;");
+}
+
+TEST(LineListLoad, OnlyOneFinalEmptyLineIsDropped) {
+    TempFolder folder;
+    const std::pair<std::string, Lines> cases[] = {
+        {"", {}}, {"\r\n", {""}}, {"a\r\n\r\n", {"a", ""}}, {"a\r\n\r\nb", {"a", "", "b"}},
+        {"a\rb\r", {"a", "b"}}, {std::string("a\0b\r\n", 5), {"ab"}}};
+    for (const auto& [bytes, lines] : cases) {
+        folder.write("f.txt", bytes);
+        LineList list;
+        list.load("f.txt");
+        EXPECT_EQ(list.lines(), lines) << "content of " << bytes.size() << " bytes";
+    }
+}
+
+TEST(LineListLoad, Utf8FromLinuxEditorsIsConverted) {
+    TempFolder folder;
+    folder.write("bom.txt", "\xEF\xBB\xBFok\r\n");
+    folder.write("utf8.txt", "Привет\nЁлка\n");
+    folder.write("cp1251.txt", cp::fromUtf8("Привет\r\nЁлка\r\n"));
+    LineList bom, utf8, legacy;
+    bom.load("bom.txt");
+    utf8.load("utf8.txt");
+    legacy.load("cp1251.txt");
+    EXPECT_EQ(bom.lines(), Lines{"ok"});
+    EXPECT_EQ(utf8.lines(), legacy.lines());
+    EXPECT_EQ(cp::toUtf8(utf8.get(1)), "Ёлка");
+}
+
+TEST(LineListAccess, OutOfRangeReadsEmptyAndLongLinesAreCutOnlyWhenRead) {
+    LineList list(Lines{"one", std::string(5000, 'x')});
+    EXPECT_EQ(list.get(-1), "");
+    EXPECT_EQ(list.get(2), "");
+    EXPECT_EQ(list.get(1).size(), LineList::kMaxLineRead);
+    EXPECT_EQ(list.lines()[1].size(), 5000u);
+
+    list.add("three");
+    list.remove(7);
+    list.remove(0);
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(list.get(1), "three");
+    list.clear();
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(list.get(0), "");
+}
+
+TEST(LineListSave, RoundTripsAndKeepsLongLinesWhole) {
+    TempFolder folder;
+    folder.write("Base/Words.Dat", "");
+    const Lines lines = {cp::fromUtf8("Заголовок"), cp::fromUtf8("ПРИВЕТ.^Привет!;Здравствуй.;"),
+                         "", std::string(5000, 'y'), " {\\} "};
+    LineList(lines).save("Base\\Words.Dat");
+    EXPECT_TRUE(folder.read("Base/Words.Dat").starts_with("{\\rtf1"));
+    LineList again;
+    again.load("base/words.dat");
+    EXPECT_EQ(again.lines(), lines);
+}
+
+TEST(LineListSave, KeepsPermissionsAndRefusesReadOnlyFiles) {
+    TempFolder folder;
+    folder.write("shared.Dat", "old\r\n");
+    ::chmod("shared.Dat", 0640);
+    LineList(Lines{"new"}).save("shared.Dat");
+    struct stat st {};
+    ASSERT_EQ(::stat("shared.Dat", &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+
+    if (::geteuid() != 0) { // root writes anything
+        ::chmod("shared.Dat", 0440);
+        EXPECT_EQ(messageOf([] { LineList(Lines{"x"}).save("shared.Dat"); }),
+                  "Cannot create file shared.Dat");
+    }
+    EXPECT_EQ(messageOf([] { LineList(Lines{"x"}).save("Missing\\Folder\\New.Dat"); }),
+              "Cannot create file Missing\\Folder\\New.Dat");
+    std::size_t entries = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("."))
+        ++entries;
+    EXPECT_EQ(entries, 1u) << "a failed save leaves no temporary file";
+}
+
+TEST(LineListErrors, MissingFilesAndFoldersAreOpenErrorsWithTheSpelledPath) {
+    TempFolder folder;
+    std::filesystem::create_directory("Base");
+    EXPECT_EQ(messageOf([] { LineList().load("Base\\X.Dat"); }), "Cannot open file Base\\X.Dat");
+    EXPECT_EQ(messageOf([] { LineList().load("Base"); }), "Cannot open file Base");
+    const std::string cyrillic = cp::fromUtf8("Base\\Нет.Dat");
+    EXPECT_EQ(messageOf([&] { LineList().load(cyrillic); }), "Cannot open file " + cyrillic);
+}
+
+TEST(Paths, ComponentsMatchWithoutRegardToCase) {
+    TempFolder folder;
+    folder.write("base/WORDS.dat", "x");
+    folder.write("Данные/Файл.txt", "y");
+    namespace paths = besedka::paths;
+    EXPECT_EQ(paths::resolve("Base\\Words.Dat"), "base/WORDS.dat");
+    EXPECT_EQ(paths::resolve("BASE/words.DAT"), "base/WORDS.dat");
+    EXPECT_EQ(paths::resolve(cp::fromUtf8("данные\\ФАЙЛ.TXT")), "Данные/Файл.txt");
+    EXPECT_EQ(paths::resolve("Base\\New.Dat"), "base/New.Dat");
+    EXPECT_EQ(paths::resolve("D:\\Txt.Dat"), "/mnt/d/Txt.Dat");
+    EXPECT_EQ(paths::resolve("/tmp/x"), "/tmp/x");
+}

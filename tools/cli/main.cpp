@@ -1,0 +1,44 @@
+#include "tools/cli/commands.h"
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: besedka-cli COMMAND [ARGS]\n"
+    "Terminal tools for Besedka's knowledge base, run in the folder that holds Base\\.\n"
+    "\n"
+    "  cat FILE      print the lines of a line file (RTF or plain text) as UTF-8\n"
+    "  write FILE    save UTF-8 lines from standard input as FILE in the program's form\n"
+    "  lint [FILE]   report phrase-base lines that break the format or can never be used\n"
+    "                (default Base\\Words.Dat); exit status 1 when there are any\n"
+    "  stats         print the knowledge-base counts of the Base\\ folder\n"
+    "  chat [--seed N]\n"
+    "                talk to Besedka in the terminal\n"
+    "  --help        print this help\n"
+    "\n"
+    "Exit status: 0 fine, 1 findings, 2 usage or file error.\n";
+
+using Command = int (*)(const std::vector<std::string>&);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUsage, stdout);
+        return besedka::cli::kFine;
+    }
+    const std::map<std::string, Command> commands = {{"cat", besedka::cli::runCat},
+                                                     {"write", besedka::cli::runWrite},
+                                                     {"lint", besedka::cli::runLint},
+                                                     {"stats", besedka::cli::runStats},
+                                                     {"chat", besedka::cli::runChat}};
+    const auto command = argc >= 2 ? commands.find(argv[1]) : commands.end();
+    if (command == commands.end()) {
+        std::fputs(kUsage, stderr);
+        return besedka::cli::kTrouble;
+    }
+    return command->second(std::vector<std::string>(argv + 2, argv + argc));
+}
