@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <cerrno>
 #include <iconv.h>
 #include <utility>
@@ -81,7 +82,7 @@ constexpr CaseTables buildCaseTables() {
 
 constexpr CaseTables kCase = buildCaseTables();
 
-void appendUtf8(std::string& out, char32_t cp) {
+void appendCodePoint(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -159,14 +160,37 @@ std::string fromUtf8(std::string_view utf8) {
     return out;
 }
 
+void appendUtf8(std::string& out, std::string_view text) {
+    // Each byte's UTF-8 form, worked out once: the terminal tools print whole files through here.
+    struct Encoded {
+        char bytes[4];
+        unsigned char length;
+    };
+    static const auto kTable = [] {
+        std::array<Encoded, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            const char32_t cp = toUnicode(static_cast<unsigned char>(b));
+            std::string utf8;
+            appendCodePoint(utf8, (cp == 0 && b != 0) ? U'?' : cp);
+            utf8.copy(table[b].bytes, utf8.size());
+            table[b].length = static_cast<unsigned char>(utf8.size());
+        }
+        return table;
+    }();
+    const std::size_t start = out.size();
+    out.resize(start + text.size() * 3 + 1); // +1: each copy below writes four bytes
+    std::size_t length = start;
+    for (char c : text) {
+        const Encoded& e = kTable[static_cast<unsigned char>(c)];
+        std::memcpy(out.data() + length, e.bytes, 4);
+        length += e.length;
+    }
+    out.resize(length);
+}
+
 std::string toUtf8(std::string_view text) {
     std::string out;
-    out.reserve(text.size() * 2);
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const char32_t cp = toUnicode(byte);
-        appendUtf8(out, (cp == 0 && byte != 0) ? U'?' : cp);
-    }
+    appendUtf8(out, text);
     return out;
 }
 

@@ -10,6 +10,7 @@ namespace besedka::cp1251 {
 std::string fromUtf8(std::string_view utf8);
 // Bytes that Windows-1251 leaves undefined (0x98) become '?'.
 std::string toUtf8(std::string_view text);
+void appendUtf8(std::string& out, std::string_view text);
 
 // Case mapping of the Windows-1251 locale: Latin, Russian (ё/Ё) and the other Cyrillic letters
 // of the code page. Every other byte is returned unchanged.

@@ -29,34 +29,25 @@ bool readFile(const std::filesystem::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-// Plain text as the program holds it: Windows-1251, unless a Linux editor wrote it in UTF-8.
-std::string plainTextOf(std::string_view bytes) {
-    if (bytes.starts_with(kUtf8Bom))
-        return cp1251::fromUtf8(bytes.substr(kUtf8Bom.size()));
-    if (cp1251::looksLikeUtf8(bytes))
-        return cp1251::fromUtf8(bytes);
-    return std::string(bytes);
-}
-
 // Lines end at CR LF, LF or a lone CR; a NUL cannot stand in a line.
 std::vector<std::string> splitLines(std::string_view text) {
-    static constexpr std::string_view kSpecial("\r\n\0", 3);
     std::vector<std::string> lines;
     std::string line;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t stop = std::min(text.find_first_of(kSpecial, pos), text.size());
-        line.append(text.substr(pos, stop - pos));
-        if (stop == text.size())
-            break;
-        pos = stop + 1;
-        if (text[stop] == '\0')
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\r' && c != '\n' && c != '\0')
             continue;
-        if (text[stop] == '\r' && pos < text.size() && text[pos] == '\n')
-            ++pos;
+        line.append(text.data() + start, i - start);
+        start = i + 1;
+        if (c == '\0')
+            continue;
+        if (c == '\r' && start < text.size() && text[start] == '\n')
+            start = ++i + 1;
         lines.push_back(std::move(line));
         line.clear();
     }
+    line.append(text.data() + start, text.size() - start);
     if (!line.empty())
         lines.push_back(std::move(line));
     return lines;
@@ -64,15 +55,23 @@ std::vector<std::string> splitLines(std::string_view text) {
 
 } // namespace
 
-std::vector<std::string> parseLines(const std::string& bytes) {
-    return splitLines(rtf::isRtf(bytes) ? rtf::plainText(bytes) : plainTextOf(bytes));
+// Plain text is Windows-1251, unless a Linux editor wrote it in UTF-8.
+std::vector<std::string> parseLines(std::string bytes) {
+    if (rtf::isRtf(bytes))
+        return splitLines(rtf::plainText(std::move(bytes)));
+    const std::string_view text = bytes;
+    if (text.starts_with(kUtf8Bom))
+        return splitLines(cp1251::fromUtf8(text.substr(kUtf8Bom.size())));
+    if (cp1251::looksLikeUtf8(text))
+        return splitLines(cp1251::fromUtf8(text));
+    return splitLines(text);
 }
 
 void LineList::load(const std::string& spelledPath) {
     std::string bytes;
     if (!readFile(paths::resolve(spelledPath), bytes))
         throw FileError::cannotOpen(spelledPath);
-    lines_ = parseLines(bytes);
+    lines_ = parseLines(std::move(bytes));
 }
 
 void LineList::save(const std::string& spelledPath) const {

@@ -38,6 +38,6 @@ private:
 };
 
 // The lines of file content in either form; a final empty line is not a line.
-std::vector<std::string> parseLines(const std::string& bytes);
+std::vector<std::string> parseLines(std::string bytes);
 
 } // namespace besedka

@@ -55,9 +55,46 @@ int codepageOfCharset(int charset) {
     return it == kCharsets.end() ? 0 : it->second; // 0: the document's own code page
 }
 
-bool isIgnoredDestination(std::string_view word) {
-    static const std::unordered_map<std::string_view, bool> kWords = [] {
-        std::unordered_map<std::string_view, bool> m;
+// What a control word means to a reader that wants only the text.
+enum class WordKind : unsigned char {
+    Binary,
+    Unicode,
+    UnicodeSkip,
+    AnsiCodepage,
+    DocumentCodepage,
+    DefaultFont,
+    FontTable,
+    Font,
+    Plain,
+    FontCharset,
+    FontCodepage,
+    IgnoredDestination,
+    Symbol,
+};
+
+struct WordMeaning {
+    WordKind kind;
+    int value = 0; // the character of a symbol, the code page of a document setting
+};
+
+const WordMeaning* meaningOf(std::string_view word) {
+    static const auto kWords = [] {
+        std::unordered_map<std::string_view, WordMeaning> m = {
+            {"bin", {WordKind::Binary}},
+            {"u", {WordKind::Unicode}},
+            {"uc", {WordKind::UnicodeSkip}},
+            {"ansicpg", {WordKind::AnsiCodepage}},
+            {"ansi", {WordKind::DocumentCodepage, 1252}},
+            {"mac", {WordKind::DocumentCodepage, 10000}},
+            {"pc", {WordKind::DocumentCodepage, 437}},
+            {"pca", {WordKind::DocumentCodepage, 850}},
+            {"deff", {WordKind::DefaultFont}},
+            {"fonttbl", {WordKind::FontTable}},
+            {"f", {WordKind::Font}},
+            {"plain", {WordKind::Plain}},
+            {"fcharset", {WordKind::FontCharset}},
+            {"cpg", {WordKind::FontCodepage}},
+        };
         for (std::string_view w :
              {"colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf",
               "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",
@@ -68,22 +105,20 @@ bool isIgnoredDestination(std::string_view word) {
               "nonshppict", "shpinst", "comment", "author", "operator", "title", "subject",
               "keywords", "doccomm", "company", "template", "bkmkstart", "bkmkend", "docvar",
               "wgrffmtfilter", "fldtype", "private", "txe", "sp", "sn", "sv"})
-            m.emplace(w, true);
+            m.emplace(w, WordMeaning{WordKind::IgnoredDestination});
+        // Characters that stand for themselves in Windows-1251.
+        const std::pair<std::string_view, char> symbols[] = {
+            {"emdash", '\x97'},    {"endash", '\x96'},    {"lquote", '\x91'}, {"rquote", '\x92'},
+            {"ldblquote", '\x93'}, {"rdblquote", '\x94'}, {"bullet", '\x95'}, {"emspace", ' '},
+            {"enspace", ' '},      {"qmspace", ' '},      {"tab", '\t'},      {"cell", '\t'},
+            {"nestcell", '\t'},    {"par", '\n'},         {"line", '\n'},     {"sect", '\n'},
+            {"row", '\n'},         {"nestrow", '\n'}};
+        for (const auto& [w, c] : symbols)
+            m.emplace(w, WordMeaning{WordKind::Symbol, c});
         return m;
     }();
-    return kWords.count(word) != 0;
-}
-
-// Characters that stand for themselves in Windows-1251.
-char symbolByte(std::string_view word) {
-    static const std::unordered_map<std::string_view, char> kSymbols = {
-        {"emdash", '\x97'},    {"endash", '\x96'},    {"lquote", '\x91'},   {"rquote", '\x92'},
-        {"ldblquote", '\x93'}, {"rdblquote", '\x94'}, {"bullet", '\x95'},   {"emspace", ' '},
-        {"enspace", ' '},      {"qmspace", ' '},      {"tab", '\t'},        {"cell", '\t'},
-        {"nestcell", '\t'},    {"par", '\n'},         {"line", '\n'},       {"sect", '\n'},
-        {"row", '\n'},         {"nestrow", '\n'}};
-    const auto it = kSymbols.find(word);
-    return it == kSymbols.end() ? '\0' : it->second;
+    const auto it = kWords.find(word);
+    return it == kWords.end() ? nullptr : &it->second;
 }
 
 enum class Destination : unsigned char { Body, FontTable, Skipped };
@@ -96,10 +131,15 @@ struct Group {
 
 class Reader {
 public:
-    explicit Reader(std::string_view in) : in_(in) { out_.reserve(in.size() / 2); }
+    // Every character of text takes at least one byte of RTF, so the text is written over the
+    // bytes already read: it never overtakes the reading position, and needs no second buffer.
+    explicit Reader(std::string rtf) : out_(std::move(rtf)), in_(out_) {}
 
     std::string run() {
         while (pos_ < in_.size() && !finished_) {
+            readTextRun();
+            if (pos_ >= in_.size())
+                break;
             const char c = in_[pos_++];
             switch (c) {
             case '{':
@@ -118,6 +158,7 @@ public:
                 text(c);
             }
         }
+        out_.resize(length_);
         return std::move(out_);
     }
 
@@ -208,7 +249,8 @@ private:
     }
 
     void applyWord(std::string_view word, bool hasParam, int param) {
-        if (word == "bin") {
+        const WordMeaning* meaning = meaningOf(word);
+        if (meaning != nullptr && meaning->kind == WordKind::Binary) {
             // Binary data is never text, whatever group it stands in.
             const std::size_t length = hasParam && param > 0 ? static_cast<std::size_t>(param) : 0;
             pos_ += std::min(length, in_.size() - pos_);
@@ -216,71 +258,98 @@ private:
         }
         if (group_.destination == Destination::Skipped)
             return;
-        if (word == "u") {
+        if (meaning == nullptr) {
+            consumeFallback(); // an unknown word still counts as one fallback character
+            return;
+        }
+        if (group_.destination == Destination::FontTable) {
+            fontTableWord(meaning->kind, param);
+            return;
+        }
+        switch (meaning->kind) {
+        case WordKind::Unicode:
             if (!consumeFallback() && hasParam)
                 unicodeChar(param);
-            return;
-        }
-        if (word == "uc") {
+            break;
+        case WordKind::UnicodeSkip:
             group_.unicodeSkip = static_cast<unsigned char>(std::clamp(param, 0, 255));
-            return;
-        }
-        if (documentSetting(word, hasParam, param))
-            return;
-        if (group_.destination == Destination::FontTable) {
-            fontTableWord(word, param);
-            return;
-        }
-        if (word == "fonttbl") {
-            group_.destination = Destination::FontTable;
-            return;
-        }
-        if (isIgnoredDestination(word)) {
-            group_.destination = Destination::Skipped;
-            return;
-        }
-        if (consumeFallback())
-            return;
-        if (word == "f") {
-            group_.codepage = fontCodepage(param);
-        } else if (word == "plain") {
-            group_.codepage = fontCodepage(defaultFont_);
-        } else if (const char byte = symbolByte(word); byte != '\0') {
-            emit(byte);
-        }
-    }
-
-    bool documentSetting(std::string_view word, bool hasParam, int param) {
-        if (word == "ansicpg" && hasParam && param > 0) {
-            documentCodepage_ = param;
-        } else if (word == "ansi") {
-            documentCodepage_ = 1252;
-        } else if (word == "mac") {
-            documentCodepage_ = 10000;
-        } else if (word == "pc") {
-            documentCodepage_ = 437;
-        } else if (word == "pca") {
-            documentCodepage_ = 850;
-        } else if (word == "deff") {
+            break;
+        case WordKind::AnsiCodepage:
+            if (param > 0)
+                documentCodepage_ = param;
+            break;
+        case WordKind::DocumentCodepage:
+            documentCodepage_ = meaning->value;
+            break;
+        case WordKind::DefaultFont:
             defaultFont_ = param;
-        } else {
-            return false;
+            break;
+        case WordKind::FontTable:
+            group_.destination = Destination::FontTable;
+            break;
+        case WordKind::IgnoredDestination:
+            group_.destination = Destination::Skipped;
+            break;
+        case WordKind::Font:
+            if (!consumeFallback())
+                group_.codepage = fontCodepage(param);
+            break;
+        case WordKind::Plain:
+            if (!consumeFallback())
+                group_.codepage = fontCodepage(defaultFont_);
+            break;
+        case WordKind::Symbol:
+            if (!consumeFallback())
+                emit(static_cast<char>(meaning->value));
+            break;
+        default:
+            break;
         }
-        return true;
     }
 
-    void fontTableWord(std::string_view word, int param) {
-        if (word == "f")
+    void fontTableWord(WordKind kind, int param) {
+        if (kind == WordKind::Font)
             currentFont_ = param;
-        else if (word == "fcharset")
+        else if (kind == WordKind::FontCharset)
             fontCodepages_[currentFont_] = codepageOfCharset(param);
-        else if (word == "cpg" && param > 0)
+        else if (kind == WordKind::FontCodepage && param > 0)
             fontCodepages_[currentFont_] = param;
     }
 
     int fontCodepage(int font) const {
         const auto it = fontCodepages_.find(font);
         return it == fontCodepages_.end() ? 0 : it->second;
+    }
+
+    // Nearly all of a document is printable text and \'xx escapes in the body: this lane takes
+    // them with as few checks as possible and leaves everything else to the general path.
+    void readTextRun() {
+        if (group_.destination != Destination::Body || pendingSkip_ != 0 ||
+            currentCodepage() != kCp1251)
+            return;
+        const char* p = in_.data() + pos_;
+        const char* const end = in_.data() + in_.size();
+        char* out = out_.data() + length_;
+        while (p < end) {
+            const auto c = static_cast<unsigned char>(*p);
+            if (c == '\\') {
+                if (end - p < 4 || p[1] != '\'')
+                    break;
+                const int high = hexValue(p[2]);
+                const int low = hexValue(p[3]);
+                if ((high | low) < 0)
+                    break;
+                *out++ = static_cast<char>(high * 16 + low);
+                p += 4;
+            } else if (c >= 0x20 && c != '{' && c != '}') {
+                *out++ = static_cast<char>(c);
+                ++p;
+            } else {
+                break;
+            }
+        }
+        pos_ = static_cast<std::size_t>(p - in_.data());
+        length_ = static_cast<std::size_t>(out - out_.data());
     }
 
     void hexByte() {
@@ -327,35 +396,47 @@ private:
     char translate(unsigned char byte) {
         if (byte < 0x80)
             return static_cast<char>(byte);
-        const int codepage = group_.codepage != 0 ? group_.codepage : documentCodepage_;
+        const int codepage = currentCodepage();
         if (codepage == kCp1251)
             return static_cast<char>(byte);
+        return tableFor(codepage)[byte];
+    }
+
+    int currentCodepage() const {
+        return group_.codepage != 0 ? group_.codepage : documentCodepage_;
+    }
+
+    const ByteTable& tableFor(int codepage) {
         auto it = tables_.find(codepage);
         if (it == tables_.end())
             it = tables_.emplace(codepage, buildByteTable(codepage)).first;
-        return it->second[byte];
+        return it->second;
     }
 
     void emit(char c) {
         if (group_.destination == Destination::Body)
-            out_ += c;
+            out_[length_++] = c;
     }
 
     static bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
     static int hexValue(char c) {
-        if (c >= '0' && c <= '9')
-            return c - '0';
-        if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
-        return -1;
+        static constexpr auto kValues = [] {
+            std::array<signed char, 256> values{};
+            values.fill(-1);
+            for (int d = 0; d < 10; ++d)
+                values['0' + d] = static_cast<signed char>(d);
+            for (int d = 0; d < 6; ++d)
+                values['a' + d] = values['A' + d] = static_cast<signed char>(10 + d);
+            return values;
+        }();
+        return kValues[static_cast<unsigned char>(c)];
     }
 
-    std::string_view in_;
-    std::size_t pos_ = 0;
     std::string out_;
+    const std::string_view in_;
+    std::size_t pos_ = 0;
+    std::size_t length_ = 0;
     Group group_;
     std::vector<Group> stack_;
     std::size_t untrackedDepth_ = 0;
@@ -391,7 +472,7 @@ void appendEscaped(std::string& out, const std::string& line) {
 
 bool isRtf(std::string_view bytes) { return bytes.starts_with("{\\rtf"); }
 
-std::string plainText(std::string_view rtf) { return Reader(rtf).run(); }
+std::string plainText(std::string rtf) { return Reader(std::move(rtf)).run(); }
 
 std::string write(const std::vector<std::string>& lines) {
     std::string out = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204 "

@@ -12,8 +12,8 @@ bool isRtf(std::string_view bytes);
 
 // The plain text of an RTF document in Windows-1251, paragraphs ended by '\n'.
 // Never fails: truncated, unbalanced or binary input yields whatever text could be read,
-// in time and memory proportional to the input.
-std::string plainText(std::string_view rtf);
+// in time and memory proportional to the input. The text is made in the document's own buffer.
+std::string plainText(std::string rtf);
 
 // The document the rich-text control of the original desktop writes: one paragraph per line.
 std::string write(const std::vector<std::string>& lines);

@@ -13,6 +13,7 @@ namespace besedka::cli {
 namespace {
 
 constexpr const char* kDefaultPhraseBase = "Base\\Words.Dat";
+constexpr std::size_t kOutputChunk = 1 << 16;
 
 // File names come from the terminal in UTF-8; the program spells them in Windows-1251.
 std::string spelled(const std::string& argument) { return cp1251::fromUtf8(argument); }
@@ -42,8 +43,12 @@ int runCat(const std::vector<std::string>& args) {
     // The whole list, long lines included: this is for editing, not for the dialogue.
     std::string out;
     for (const auto& line : list.lines()) {
-        out += cp1251::toUtf8(line);
+        cp1251::appendUtf8(out, line);
         out += '\n';
+        if (out.size() >= kOutputChunk) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
     return kFine;

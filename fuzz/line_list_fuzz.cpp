@@ -1,0 +1,18 @@
+// Any file content loaded as a line list, RTF or plain text in either encoding.
+#include "platform/core/line_list.h"
+#include "platform/core/rtf.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const besedka::LineList list(besedka::parseLines(bytes));
+    for (int i = -1; i <= list.count(); ++i)
+        if (list.get(i).size() > besedka::LineList::kMaxLineRead)
+            std::abort();
+    if (besedka::parseLines(besedka::rtf::write(list.lines())) != list.lines())
+        std::abort();
+    return 0;
+}
