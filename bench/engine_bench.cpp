@@ -27,7 +27,9 @@ public:
     void setFollowUpTimer(bool) override {}
 };
 
-std::string cp(const char* utf8) { return besedka::cp1251::fromUtf8(utf8); }
+std::string cp(const char* utf8) {
+    return besedka::cp1251::fromUtf8(utf8);
+}
 
 // A folder of its own with the small reply files, made the current directory.
 class BenchFolder {
@@ -38,8 +40,8 @@ public:
                 ("besedka-engine-bench-" + std::to_string(::getpid()))) {
         std::filesystem::create_directories(root_ / "Base");
         std::filesystem::current_path(root_);
-        for (const char* name : {"Povtor.Dat", "X.Dat", "Collection.Dat", "BigString.Dat",
-                                 "W1.Dat", "W2.Dat", "AI.dat", "Begin.dat"})
+        for (const char* name : {"Povtor.Dat", "X.Dat", "Collection.Dat", "BigString.Dat", "W1.Dat",
+                                 "W2.Dat", "AI.dat", "Begin.dat"})
             LineList({cp("Ответ."), cp("Ещё ответ.")}).save(std::string("Base\\") + name);
     }
     ~BenchFolder() {

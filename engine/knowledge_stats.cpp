@@ -36,13 +36,13 @@ int answersIn(const LineList& phraseBase) {
 
 ExpressionCounts countExpressions(LineList& workingList) {
     ExpressionCounts counts;
-    workingList.load(kPhraseBaseFile);
+    workingList.load(base_files::kWords);
     counts.incoming = incomingExpressions(workingList);
     for (const char* file : kCountedReplyFiles) {
         workingList.load(file);
         counts.outgoing += workingList.count();
     }
-    workingList.load(kPhraseBaseFile);
+    workingList.load(base_files::kWords);
     counts.outgoing += answersIn(workingList);
     return counts;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/base_files.h"
 #include "platform/core/line_list.h"
 
 #include <string>
@@ -27,9 +28,8 @@ struct ExpressionCounts {
 
 // The reply files counted as outgoing expressions, in the order they are loaded.
 inline constexpr const char* kCountedReplyFiles[] = {
-    "Base\\BigString.Dat", "Base\\Pause.Dat", "Base\\Povtor.Dat",
-    "Base\\W1.Dat",        "Base\\W2.Dat",    "Base\\X.Dat"};
-inline constexpr const char* kPhraseBaseFile = "Base\\Words.Dat";
+    base_files::kLongPhraseReplies, base_files::kIdleRemarks,     base_files::kRepeatReplies,
+    base_files::kQuestionReplies,   base_files::kStatementReplies, base_files::kAbuseReplies};
 
 int incomingExpressions(const LineList& phraseBase);
 int answersIn(const LineList& phraseBase);

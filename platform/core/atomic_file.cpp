@@ -47,7 +47,10 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view con
     if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
         return false;
     const std::filesystem::path folder = path.parent_path();
-    std::string temp = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string hiddenName = path.filename().native();
+    hiddenName.insert(hiddenName.begin(), '.');
+    hiddenName.append(".XXXXXX");
+    std::string temp = (folder / hiddenName).native();
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;

@@ -12,7 +12,6 @@ namespace besedka::cli {
 
 namespace {
 
-constexpr const char* kDefaultPhraseBase = "Base\\Words.Dat";
 constexpr std::size_t kOutputChunk = 1 << 16;
 
 // File names come from the terminal in UTF-8; the program spells them in Windows-1251.
@@ -69,7 +68,7 @@ int runWrite(const std::vector<std::string>& args) {
 int runLint(const std::vector<std::string>& args) {
     if (args.size() > 1)
         return trouble("usage: besedka-cli lint [FILE]");
-    const std::string path = args.empty() ? kDefaultPhraseBase : spelled(args[0]);
+    const std::string path = args.empty() ? base_files::kWords : spelled(args[0]);
     LineList base;
     try {
         base.load(path);
@@ -91,7 +90,7 @@ int runStats(const std::vector<std::string>& args) {
         return trouble("usage: besedka-cli stats");
     LineList workingList;
     try {
-        workingList.load(kPhraseBaseFile);
+        workingList.load(base_files::kWords);
         printLine(phraseCountsText(countPhrases(workingList)));
         const ExpressionCounts counts = countExpressions(workingList);
         printLine(cp1251::fromUtf8("Входящие выражения: [") + std::to_string(counts.incoming) +

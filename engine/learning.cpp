@@ -1,0 +1,80 @@
+#include "engine/learning.h"
+
+#include "engine/base_files.h"
+#include "engine/phrase.h"
+#include "platform/core/cp1251.h"
+
+namespace besedka {
+
+namespace {
+
+const char* collectionFor(bool question) {
+    return question ? base_files::kQuestionReplies : base_files::kStatementReplies;
+}
+
+// Is the phrase one of lines 1 .. count-1 of the collection just loaded, letter case included?
+bool collectionHolds(const LineList& collection, const std::string& phrase) {
+    for (int i = 1; i < collection.count(); ++i) {
+        if (collection.get(i) == phrase)
+            return true;
+    }
+    return false;
+}
+
+// Index of the first line whose key (depth marks included) is `key`; 0 when there is none.
+int lineWithKey(const WordsFile& words, const std::string& key) {
+    for (int i = 1; i < words.count(); ++i) {
+        if (words.line(i).usable && words.fullKey(i) == key)
+            return i;
+    }
+    return 0;
+}
+
+// The system's previous reply becomes a key whose answer is what the user said to it.
+void attachToPreviousReply(TurnContext& turn) {
+    const std::string& previousReply = turn.state.PreviousReply;
+    if (previousReply.empty())
+        return;
+    const int index = lineWithKey(turn.words, cp1251::upper(previousReply));
+    if (index == 0)
+        return;
+    turn.words.load();
+    turn.words.moveToEnd(index, withAnswer(turn.words.wholeText(index), turn.state.UserPhrase));
+    turn.words.save();
+}
+
+void learnInPhraseBase(TurnContext& turn) {
+    const std::string key = cp1251::upper(turn.state.UserPhrase);
+    turn.words.load();
+    if (lineWithKey(turn.words, key) != 0)
+        return;
+    turn.words.append(key + '^');
+    turn.words.save();
+    turn.words.load();
+    attachToPreviousReply(turn);
+}
+
+} // namespace
+
+std::string withAnswer(const std::string& line, const std::string& answer) {
+    if (!line.empty() && line.back() == '@')
+        return line.substr(0, line.size() - 1) + answer + ";@";
+    return line + answer + ';';
+}
+
+void answerFallbackAndLearn(TurnContext& turn) {
+    TurnState& state = turn.state;
+    // Chosen before the collection grows, so the phrase is never its own reply.
+    state.CpuPhrase = turn.randomLineOf(collectionFor(isQuestion(state.UserPhrase)));
+    if (state.FilterHit)
+        return;
+    if (!collectionHolds(turn.workingList, state.UserPhrase)) {
+        if (state.PreviousReply.empty())
+            return;
+        const bool answeredQuestion = state.PreviousReply.find('?') != std::string::npos;
+        turn.appendTo(collectionFor(answeredQuestion), state.UserPhrase);
+    }
+    learnInPhraseBase(turn);
+}
+
+} // namespace besedka

@@ -1,0 +1,44 @@
+#include "engine/phrase.h"
+
+namespace besedka {
+
+namespace {
+
+constexpr unsigned char kSmallYo = 0xB8;
+constexpr unsigned char kCapitalYo = 0xA8;
+constexpr unsigned char kSmallA = 0xE0;
+constexpr unsigned char kCaseDistance = 0x20;
+
+// Only the 33 Russian letters: Latin and the other Cyrillic letters keep their case here.
+char capitalisedRussian(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= kSmallA)
+        return static_cast<char>(byte - kCaseDistance);
+    if (byte == kSmallYo)
+        return static_cast<char>(kCapitalYo);
+    return c;
+}
+
+} // namespace
+
+std::string normalisePhrase(std::string phrase) {
+    phrase.front() = capitalisedRussian(phrase.front());
+    switch (phrase.back()) {
+    case ',':
+        phrase.back() = '.';
+        break;
+    case '.':
+    case '!':
+    case '?':
+        break;
+    default:
+        phrase += '.';
+    }
+    return phrase;
+}
+
+bool isQuestion(const std::string& phrase) {
+    return !phrase.empty() && phrase.back() == '?';
+}
+
+} // namespace besedka

@@ -1,0 +1,93 @@
+#include "engine/phrase_search.h"
+
+#include "engine/knowledge_line.h"
+#include "engine/match_key.h"
+
+namespace besedka {
+
+namespace {
+
+// One of the line's answers, uniformly; empty answers are never chosen.
+std::string chooseAnswer(TurnContext& turn, int index) {
+    KnowledgeLine line;
+    parseKnowledgeLine(turn.words.text(index), line);
+    std::vector<const std::string*> answers;
+    for (const auto& answer : line.answers) {
+        if (!answer.empty())
+            answers.push_back(&answer);
+    }
+    return *answers[static_cast<std::size_t>(turn.random.below(static_cast<int>(answers.size())))];
+}
+
+bool answerable(const WordsFile::Line& line) {
+    return line.usable && line.answered;
+}
+
+bool walkBranches(TurnContext& turn) {
+    TurnState& state = turn.state;
+    turn.words.load();
+    while (++state.BranchLine < turn.words.count()) {
+        const WordsFile::Line& line = turn.words.line(state.BranchLine);
+        if (!line.usable)
+            continue;
+        if (line.depth == 0)
+            break;
+        // Deeper and shallower lines alike are passed over until the next main phrase.
+        if (line.depth != state.BranchDepth || !line.answered)
+            continue;
+        if (MatchKey(state.UserPhrase, turn.words.key(state.BranchLine))) {
+            state.CpuPhrase = chooseAnswer(turn, state.BranchLine);
+            ++state.BranchDepth;
+            return true;
+        }
+    }
+    state.BranchDepth = 0;
+    return false;
+}
+
+void answerFromMainPhrase(TurnContext& turn, int index) {
+    turn.state.CpuPhrase = chooseAnswer(turn, index);
+    turn.state.BranchDepth = 1;
+    turn.state.BranchLine = index;
+    turn.view.setClosingTimer(turn.words.text(index).back() == '@');
+}
+
+template <typename Finds> bool searchMainPhrases(TurnContext& turn, Finds finds) {
+    turn.words.load();
+    for (int i = 1; i < turn.words.count(); ++i) {
+        if (answerable(turn.words.line(i)) && finds(turn.state.UserPhrase, turn.words.fullKey(i))) {
+            answerFromMainPhrase(turn, i);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::string_view nextKeyWord(std::string_view& rest) {
+    const std::size_t space = rest.find(' ', 1);
+    const std::string_view word = rest.substr(0, space);
+    rest.remove_prefix(space == std::string_view::npos ? rest.size() : space + 1);
+    return word;
+}
+
+bool keyWordsInOrder(std::string_view phrase, std::string_view key) {
+    if (key.empty())
+        return false;
+    while (!key.empty()) {
+        const std::size_t end = keyEnd(phrase, nextKeyWord(key));
+        if (end == std::string_view::npos)
+            return false;
+        phrase.remove_prefix(end);
+    }
+    return true;
+}
+
+bool answerFromPhraseBase(TurnContext& turn) {
+    if (turn.state.BranchDepth >= 1 && walkBranches(turn))
+        return true;
+    return searchMainPhrases(turn, MatchKey) || searchMainPhrases(turn, keyWordsInOrder);
+}
+
+} // namespace besedka

@@ -1,0 +1,37 @@
+#include "engine/session_log.h"
+
+#include "engine/base_files.h"
+#include "platform/core/cp1251.h"
+
+#include <algorithm>
+
+namespace besedka {
+
+namespace {
+
+const std::string kMargin(22, ' ');
+
+} // namespace
+
+void appendSessionRecord(LineList& workingList, const LineList& sessionLog, const std::string& date,
+                         const std::string& time) {
+    workingList.load(base_files::kWordsAtExit);
+    // The header line is no phrase; an empty file holds none either.
+    const int phrases = std::max(workingList.count() - 1, 0);
+
+    workingList.load(base_files::kSessionLog);
+    workingList.add("");
+    workingList.add(std::string(80, '-'));
+    workingList.add(kMargin + std::string(30, '_'));
+    workingList.add(kMargin + cp1251::fromUtf8("Дата - ") + date + "   |   " +
+                    cp1251::fromUtf8("Время - ") + time);
+    workingList.add(kMargin + std::string(30, '~'));
+    workingList.add(cp1251::fromUtf8("//Загружено фраз выученных программой: ") +
+                    std::to_string(phrases));
+    for (const auto& line : sessionLog.lines())
+        workingList.add(line);
+    workingList.add(std::string(53, '='));
+    workingList.save(base_files::kSessionLog);
+}
+
+} // namespace besedka

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/core/line_list.h"
+
+#include <string>
+
+namespace besedka {
+
+// The exit step's record (`N4Click`, without closing the window): appends to "Base\Log.Quorel"
+// a header with `date` and `time` (Windows-1251, in the caller's locale formats), the number of
+// phrases in "Base\Words.dat", every line of the session buffer and the closing rule.
+// The working list is used to build the new file content and holds it afterwards.
+// Throws FileError when "Base\Words.dat" or "Base\Log.Quorel" cannot be read (the log is
+// never created here) or the log cannot be saved; nothing is written then.
+void appendSessionRecord(LineList& workingList, const LineList& sessionLog, const std::string& date,
+                         const std::string& time);
+
+} // namespace besedka

@@ -1,0 +1,94 @@
+#include "engine/turn.h"
+
+#include "engine/base_files.h"
+#include "engine/learning.h"
+#include "engine/phrase.h"
+#include "engine/phrase_search.h"
+#include "engine/turn_context.h"
+#include "engine/word_filters.h"
+
+namespace besedka {
+
+Engine::Engine(WindowObjects window) : window_(window), words_(window.workingList) {}
+
+bool Engine::runTurn(const std::string& phrase, const std::string& previousTranscriptLine,
+                     Mode mode, const std::string& exchangePath) {
+    if (phrase.empty())
+        return false;
+    startTurn(phrase);
+    selectReply(previousTranscriptLine);
+    finishTurn(mode, exchangePath);
+    return true;
+}
+
+bool Engine::greet() {
+    if (window_.random.below(3) != 0)
+        return false;
+    TurnContext turn = context();
+    turn.load(base_files::kGreetings);
+    window_.view.setBusyCursor(true);
+    state_.CpuPhrase = window_.workingList.get(window_.random.below(window_.workingList.count()));
+    window_.view.setBusyCursor(false);
+    saySystemLine(state_.CpuPhrase);
+    return true;
+}
+
+void Engine::sayFollowUpRemark() {
+    window_.view.setBusyCursor(true);
+    // Line 0 is never said.
+    const int count = window_.workingList.count();
+    const std::string remark =
+        count < 2 ? std::string() : window_.workingList.get(1 + window_.random.below(count - 1));
+    saySystemLine(remark);
+    window_.view.setBusyCursor(false);
+}
+
+TurnContext Engine::context() {
+    return TurnContext{state_, window_.workingList, words_, window_.random, window_.view};
+}
+
+void Engine::startTurn(const std::string& phrase) {
+    window_.random.reseed();
+    state_.FilterHit = false;
+    // The window's other handlers load their files into the working list between turns.
+    words_.workingListReplaced();
+    window_.view.setBusyCursor(true);
+    state_.UserPhrase = normalisePhrase(phrase);
+    window_.view.playPhraseSound();
+    window_.view.showUserLine(state_.UserPhrase);
+    window_.sessionLog.add(kUserPrefix + state_.UserPhrase);
+}
+
+void Engine::selectReply(const std::string& previousTranscriptLine) {
+    TurnContext turn = context();
+    if (answerRepeat(turn, previousTranscriptLine) || answerAbuse(turn))
+        return;
+    markTopic(turn);
+    if (answerLongPhrase(turn) || answerFromPhraseBase(turn))
+        return;
+    answerFallbackAndLearn(turn);
+}
+
+void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
+    saySystemLine(state_.CpuPhrase);
+    window_.view.setBusyCursor(false);
+    // One turn in three leaves the follow-up remarks in the working list for T9.
+    const bool followUp = window_.random.below(3) == 0;
+    window_.view.setFollowUpTimer(followUp);
+    if (followUp)
+        context().load(base_files::kFollowUpRemarks);
+    if (mode == Mode::CpuCpu) {
+        window_.exchangeBuffer.clear();
+        window_.exchangeBuffer.add(state_.CpuPhrase);
+        window_.exchangeBuffer.save(exchangePath);
+    }
+    state_.PreviousReply = state_.CpuPhrase;
+}
+
+void Engine::saySystemLine(const std::string& line) {
+    window_.view.playSystemSound();
+    window_.view.showSystemLine(line);
+    window_.sessionLog.add(kCpuPrefix + line);
+}
+
+} // namespace besedka

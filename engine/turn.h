@@ -1,0 +1,104 @@
+#pragma once
+
+#include "engine/words_file.h"
+#include "platform/core/line_list.h"
+#include "platform/core/random_source.h"
+
+#include <cstdint>
+#include <string>
+
+namespace besedka {
+
+struct TurnContext;
+
+// Speaker prefixes of the session buffer `Log`: "USER:" and "CPU:", each with five spaces.
+inline constexpr const char* kUserPrefix = "USER:     ";
+inline constexpr const char* kCpuPrefix = "CPU:     ";
+
+// Where the phrase of a turn comes from and whether the reply goes back to the exchange file.
+enum class Mode { CpuUser, CpuCpu };
+
+// The turn globals of the main window, kept between turns. All strings are Windows-1251.
+struct TurnState {
+    std::string UserPhrase;       // the phrase of the current turn, normalised
+    std::string CpuPhrase;        // the reply of the current turn; also the latest greeting
+    std::string PreviousReply;    // the reply shown at the end of the last completed turn
+    std::int32_t BranchDepth = 0; // depth of the branch lines the next turn tries first; 0: none
+    std::int32_t BranchLine = 0;  // index in "Base\Words.Dat" of the line answered last
+    bool FilterHit = false;       // this turn's phrase holds a topic entry: answer, never learn
+};
+
+// What the window does at the steps of a turn, a greeting and a follow-up remark.
+// The engine calls these in the order the window must show them; when a step fails with a
+// FileError, everything called before it stays done and nothing after it is called.
+class TurnView {
+public:
+    virtual ~TurnView() = default;
+
+    // The application-wide busy (hourglass) cursor, on and off.
+    virtual void setBusyCursor(bool busy) = 0;
+    // MP2 ("Sound\Button3.wav"), as the user's line is shown.
+    virtual void playPhraseSound() = 0;
+    // MP5 ("Sound\CpuSound.wav"), before every line the system says.
+    virtual void playSystemSound() = 0;
+    // Appends the phrase to the transcript RE1 in the user-line style.
+    virtual void showUserLine(const std::string& phrase) = 0;
+    // Appends a reply, greeting or follow-up remark to RE1 in the system-line style.
+    virtual void showSystemLine(const std::string& line) = 0;
+    // T4, the closing animation: enabled by an answer from a line with the farewell mark,
+    // disabled by an answer from a main-phrase line without it.
+    virtual void setClosingTimer(bool enabled) = 0;
+    // T9, the follow-up remark: enabled in one turn of three, disabled in the others.
+    virtual void setFollowUpTimer(bool enabled) = 0;
+};
+
+// The objects of the main window that the engine works on; the window owns them all.
+struct WindowObjects {
+    LineList& workingList;    // RE2, shared with every other part that loads a knowledge file
+    LineList& sessionLog;     // Log, the session buffer
+    LineList& exchangeBuffer; // LoadtxtCpuCpu, written back at the end of a Cpu\Cpu turn
+    RandomSource& random;
+    TurnView& view;
+};
+
+// The dialogue engine: one turn from a phrase to a reply, and the remarks the system makes
+// around it. Files are found in "Base\" under the current directory.
+class Engine {
+public:
+    explicit Engine(WindowObjects window);
+
+    TurnState& state() { return state_; }
+    const TurnState& state() const { return state_; }
+
+    // One turn (`SpeakClick`). `phrase` is the text of `Input` (Cpu\User) or line 0 of the
+    // exchange buffer (Cpu\Cpu); `previousTranscriptLine` is the line of RE1 at index count-2,
+    // read before anything is added (empty with fewer than two lines); `exchangePath` is the
+    // path in the editor window, used in Cpu\Cpu mode only.
+    // Returns false, having done nothing, when the phrase is empty. Returns true after a
+    // completed turn: the window then empties `Input` and resets its idle counter.
+    // Throws FileError at the step that fails; PreviousReply then keeps its old value.
+    bool runTurn(const std::string& phrase, const std::string& previousTranscriptLine, Mode mode,
+                 const std::string& exchangePath = {});
+
+    // The greeting at the start of a dialogue (`T10Timer`): in one call of three, says a random
+    // line of "Base\Begin.dat" and sets CpuPhrase to it. Returns whether the draw allowed one;
+    // T10 is stopped by the caller after a call that did not throw.
+    bool greet();
+
+    // The follow-up remark (`T9Timer`, once its wait is over): says a random line 1 .. count-1
+    // of whatever the working list holds, the empty line when it holds fewer than two.
+    void sayFollowUpRemark();
+
+private:
+    TurnContext context();
+    void startTurn(const std::string& phrase);
+    void selectReply(const std::string& previousTranscriptLine);
+    void finishTurn(Mode mode, const std::string& exchangePath);
+    void saySystemLine(const std::string& line);
+
+    WindowObjects window_;
+    TurnState state_;
+    WordsFile words_;
+};
+
+} // namespace besedka

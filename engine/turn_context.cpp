@@ -1,0 +1,21 @@
+#include "engine/turn_context.h"
+
+namespace besedka {
+
+void TurnContext::load(const std::string& path) {
+    words.workingListReplaced();
+    workingList.load(path);
+}
+
+std::string TurnContext::randomLineOf(const std::string& path) {
+    load(path);
+    return workingList.get(random.below(workingList.count()));
+}
+
+void TurnContext::appendTo(const std::string& path, const std::string& line) {
+    load(path);
+    workingList.add(line);
+    workingList.save(path);
+}
+
+} // namespace besedka

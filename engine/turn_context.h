@@ -1,0 +1,27 @@
+#pragma once
+
+#include "engine/turn.h"
+#include "engine/words_file.h"
+
+#include <string>
+
+namespace besedka {
+
+// What every stage of the reply selection works with. A stage either sets CpuPhrase and
+// returns true, ending the selection, or returns false and hands over to the next one.
+struct TurnContext {
+    TurnState& state;
+    LineList& workingList;
+    WordsFile& words;
+    RandomSource& random;
+    TurnView& view;
+
+    // Loads a knowledge file other than the phrase base into the working list.
+    void load(const std::string& path);
+    // A random line 0 .. count-1 of the file (the empty line when it has none).
+    std::string randomLineOf(const std::string& path);
+    // Loads the file, appends the line and saves it.
+    void appendTo(const std::string& path, const std::string& line);
+};
+
+} // namespace besedka

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/turn_context.h"
+
+#include <string>
+#include <vector>
+
+namespace besedka {
+
+// The built-in word lists, upper case. Line 0 is empty and never used; spaces and
+// punctuation around an entry are part of it.
+const std::vector<std::string>& Cenzura();   // abuse
+const std::vector<std::string>& Filter_nr(); // topics that are answered but never learned
+
+// Phrases longer than this many characters may get a stock reply; one of exactly this
+// length goes through the search like any other.
+inline constexpr std::size_t kLongPhraseLength = 110;
+
+// The first stages of the reply selection, in the order the turn runs them.
+bool answerRepeat(TurnContext& turn, const std::string& previousTranscriptLine);
+bool answerAbuse(TurnContext& turn);
+void markTopic(TurnContext& turn);
+bool answerLongPhrase(TurnContext& turn);
+
+} // namespace besedka

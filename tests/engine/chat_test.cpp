@@ -1,0 +1,170 @@
+#include "tests/engine/engine_fixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace besedka::test {
+
+using Lines = std::vector<std::string>;
+
+namespace {
+
+struct ChatRun {
+    int status = -1;
+    Lines out; // standard output, line by line (UTF-8)
+    std::string err;
+};
+
+std::string slurp(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+Lines splitLines(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Runs `besedka-cli chat ARGS` in the folder with the UTF-8 input; output is not a terminal.
+ChatRun chat(const BaseFolder& folder, const std::string& input, const std::string& args) {
+    const auto root = folder.root();
+    std::ofstream(root / "input.txt", std::ios::binary) << input;
+    const std::string command = "cd '" + root.string() + "' && '" BESEDKA_CLI "' chat " + args +
+                                " < input.txt > output.txt 2> errors.txt";
+    ChatRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = splitLines(slurp(root / "output.txt"));
+    run.err = slurp(root / "errors.txt");
+    return run;
+}
+
+// The greeting and the follow-up remarks come at random; what is left is the conversation.
+Lines withoutRemarks(Lines lines) {
+    std::erase_if(lines, [](const std::string& line) {
+        return line == "CPU:     Здравствуй, друг!" || line == "CPU:     Кстати.";
+    });
+    return lines;
+}
+
+// One answer for each line, so that only the remarks are left to chance.
+void writeChatBase(const BaseFolder& folder) {
+    folder.writeExampleBase();
+    folder.write("Words.Dat",
+                 {"Фразы", "ПРИВЕТ.^Здравствуй!;", "_КАК ДЕЛА?^Хорошо.;", "ПОКА.^До встречи!;@"});
+}
+
+// The session record at the end of the log: the lines between its header and its closing rule.
+Lines recordedSession(const BaseFolder& folder) {
+    const Lines log = folder.read("Log.Quorel");
+    const auto header = std::find_if(log.begin(), log.end(), [](const std::string& line) {
+        return line.starts_with("//Загружено фраз выученных программой: ");
+    });
+    if (header == log.end() || log.back() != std::string(53, '='))
+        return {"no record"};
+    return Lines(header + 1, log.end() - 1);
+}
+
+} // namespace
+
+TEST(Chat, PrintsEachSessionLineAndRecordsTheSessionAtTheEndOfInput) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    const ChatRun run = chat(folder, "привет\n\nкак дела?\r\nты кто?\n", "--seed 7");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(withoutRemarks(run.out),
+              (Lines{"USER:     Привет.", "CPU:     Здравствуй!", "USER:     Как дела?",
+                     "CPU:     Хорошо.", "USER:     Ты кто?", "CPU:     Не знаю."}));
+    EXPECT_EQ(recordedSession(folder), run.out);
+    const Lines log = folder.read("Log.Quorel");
+    ASSERT_GE(log.size(), 4u);
+    EXPECT_TRUE(log[3].starts_with(std::string(22, ' ') + "Дата - ")) << log[3];
+    EXPECT_NE(log[3].find("   |   Время - "), std::string::npos) << log[3];
+}
+
+TEST(Chat, AFarewellReplyEndsTheChat) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    const ChatRun run = chat(folder, "пока\nпривет\n", "--seed 1");
+    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     Пока.", "CPU:     До встречи!"}));
+    EXPECT_EQ(recordedSession(folder), run.out);
+}
+
+TEST(Chat, TheRepeatCheckReadsTheChatsOwnTranscript) {
+    // Whether a follow-up remark came between decides, as in the window.
+    int remarks = 0;
+    for (int seed = 0; seed < 8; ++seed) {
+        BaseFolder folder;
+        writeChatBase(folder);
+        const ChatRun run = chat(folder, "привет\nПРИВЕТ\n", "--seed " + std::to_string(seed));
+        const Lines out = run.out;
+        const auto first = std::find(out.begin(), out.end(), "CPU:     Здравствуй!");
+        ASSERT_NE(first, out.end());
+        const bool remarkBetween = *(first + 1) == "CPU:     Кстати.";
+        const auto again = std::find(first, out.end(), "USER:     ПРИВЕТ.");
+        ASSERT_LT(again + 1, out.end());
+        EXPECT_EQ(again[1] == "CPU:     Ты повторяешься.", !remarkBetween) << "seed " << seed;
+        remarks += remarkBetween ? 1 : 0;
+    }
+    // The seeds cover both cases.
+    EXPECT_GT(remarks, 0);
+    EXPECT_LT(remarks, 8);
+}
+
+TEST(Chat, AMissingFileIsReportedAndTheChatGoesOn) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    folder.remove("X.Dat");
+    const ChatRun run = chat(folder, "ты лох\nпривет\n", "--seed 2");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("Cannot open file Base\\X.Dat"), std::string::npos) << run.err;
+    EXPECT_EQ(withoutRemarks(run.out),
+              (Lines{"USER:     Ты лох.", "USER:     Привет.", "CPU:     Здравствуй!"}));
+}
+
+TEST(Chat, TheSameSeedGivesTheSameConversationAndTheSameFiles) {
+    const auto converse = [](BaseFolder& folder) {
+        writeChatBase(folder);
+        folder.write("W2.Dat", {"Раз.", "Два.", "Три.", "Четыре.", "Пять."});
+        folder.write("AI.dat", {"-", "А.", "Б.", "В.", "Г."});
+        return chat(folder, "один\nдва\nтри\nчетыре\nпять\nшесть\n", "--seed 42").out;
+    };
+    BaseFolder first;
+    const Lines firstRun = converse(first);
+    const Lines firstBase = first.read("Words.Dat");
+    BaseFolder second;
+    EXPECT_EQ(converse(second), firstRun);
+    EXPECT_EQ(second.read("Words.Dat"), firstBase);
+    EXPECT_EQ(second.read("W2.Dat"), first.read("W2.Dat"));
+}
+
+TEST(Chat, RejectsArgumentsItDoesNotKnow) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    EXPECT_EQ(chat(folder, "", "--seed").status, 2);
+    EXPECT_EQ(chat(folder, "", "--seed x").status, 2);
+    EXPECT_EQ(chat(folder, "", "--fast").status, 2);
+    EXPECT_EQ(folder.read("Log.Quorel"), Lines{});
+}
+
+TEST(Chat, AMissingLogIsReportedAtTheEnd) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    folder.remove("Log.Quorel");
+    const ChatRun run = chat(folder, "привет\n", "--seed 3");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("Cannot open file Base\\Log.Quorel"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.path("Log.Quorel")));
+}
+
+} // namespace besedka::test

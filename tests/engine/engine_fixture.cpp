@@ -1,0 +1,107 @@
+#include "tests/engine/engine_fixture.h"
+
+#include "platform/core/cp1251.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+
+namespace besedka::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> utf8Lines(const LineList& list) {
+    std::vector<std::string> lines;
+    for (const auto& line : list.lines())
+        lines.push_back(utf(line));
+    return lines;
+}
+
+} // namespace
+
+std::string cp(std::string_view utf8) {
+    return cp1251::fromUtf8(utf8);
+}
+std::string utf(std::string_view cp1251Text) {
+    return cp1251::toUtf8(cp1251Text);
+}
+
+BaseFolder::BaseFolder() : previous_(fs::current_path()) {
+    std::string pattern = (fs::temp_directory_path() / "besedka-engine-XXXXXX").string();
+    root_ = ::mkdtemp(pattern.data());
+    fs::create_directory(root_ / "Base");
+    fs::current_path(root_);
+}
+
+BaseFolder::~BaseFolder() {
+    fs::current_path(previous_);
+    fs::remove_all(root_);
+}
+
+void BaseFolder::write(const std::string& name, const std::vector<std::string>& utf8Lines) const {
+    std::ofstream out(path(name), std::ios::binary);
+    for (const auto& line : utf8Lines)
+        out << cp(line) << "\r\n";
+}
+
+std::vector<std::string> BaseFolder::read(const std::string& name) const {
+    LineList list;
+    list.load(path(name).string());
+    return utf8Lines(list);
+}
+
+void BaseFolder::remove(const std::string& name) const {
+    fs::remove(path(name));
+}
+
+std::vector<std::string> examplePhraseBase() {
+    return {"Фразы", "ПРИВЕТ.^Привет!;Здравствуй.;", "_КАК ДЕЛА?^Хорошо.;", "ТЫ КТО?^",
+            "ПОКА.^До свидания!;@"};
+}
+
+void BaseFolder::writeExampleBase() const {
+    write("Words.Dat", examplePhraseBase());
+    write("Povtor.Dat", {"Ты повторяешься."});
+    write("X.Dat", {"Не ругайся."});
+    write("Collection.Dat", {});
+    write("BigString.Dat", {"Слишком длинно."});
+    write("W1.Dat", {"Не знаю."});
+    write("W2.Dat", {"Понятно."});
+    write("AI.dat", {"Никогда не скажу.", "Кстати."});
+    write("Begin.dat", {"Здравствуй, друг!"});
+    write("Log.Quorel", {});
+}
+
+int ScriptedRandom::below(int n) {
+    if (n <= 0)
+        return 0;
+    asked.push_back(n);
+    // A choice of one is no choice: the script holds only the draws that choose something.
+    if (n == 1 || draws.empty())
+        return 0;
+    const int draw = draws.front();
+    draws.pop_front();
+    EXPECT_LT(draw, n) << "scripted draw out of range";
+    return draw;
+}
+
+bool RecordingView::saw(const std::string& event) const {
+    return std::find(events.begin(), events.end(), event) != events.end();
+}
+
+bool EngineTest::say(std::string_view phrase, std::initializer_list<int> draws,
+                     std::string_view previousLine) {
+    random.draws.assign(draws.begin(), draws.end());
+    return engine.runTurn(cp(phrase), cp(previousLine), Mode::CpuUser);
+}
+
+std::vector<std::string> EngineTest::sessionLines() const {
+    return utf8Lines(session);
+}
+std::vector<std::string> EngineTest::workingLines() const {
+    return utf8Lines(working);
+}
+
+} // namespace besedka::test

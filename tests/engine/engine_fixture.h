@@ -1,0 +1,104 @@
+#pragma once
+
+#include "engine/turn.h"
+#include "platform/core/file_error.h"
+
+#include <deque>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace besedka::test {
+
+// Tests write their texts in UTF-8; the engine holds Windows-1251.
+std::string cp(std::string_view utf8);
+std::string utf(std::string_view cp1251Text);
+
+// The message of the FileError that the step throws, "no error" when it throws none.
+template <typename Step> std::string fileErrorOf(Step step) {
+    try {
+        step();
+    } catch (const FileError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// A fresh folder with an empty Base\ in it, the current directory for the test's life.
+class BaseFolder {
+public:
+    BaseFolder();
+    ~BaseFolder();
+    BaseFolder(const BaseFolder&) = delete;
+    BaseFolder& operator=(const BaseFolder&) = delete;
+
+    const std::filesystem::path& root() const { return root_; }
+    std::filesystem::path path(const std::string& name) const { return root_ / "Base" / name; }
+    // Writes Base/<name> as plain Windows-1251 text with CR LF line ends.
+    void write(const std::string& name, const std::vector<std::string>& utf8Lines) const;
+    // The lines of Base/<name> as the program reads them, in UTF-8.
+    std::vector<std::string> read(const std::string& name) const;
+    void remove(const std::string& name) const;
+
+    // The example phrase base and one-line reply files whose texts tell them apart.
+    void writeExampleBase() const;
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path root_;
+};
+
+// The example phrase base: a main phrase, a branch under it, an open key, a farewell line.
+std::vector<std::string> examplePhraseBase();
+
+// Hands out the draws a test scripts for choices among two or more (0 when none is left)
+// and records the n of every draw.
+class ScriptedRandom final : public RandomSource {
+public:
+    int below(int n) override;
+    void reseed() override { ++reseeds; }
+
+    std::deque<int> draws;
+    std::vector<int> asked; // the n of every draw
+    int reseeds = 0;
+};
+
+// Records what the window is told to do, in order, as readable UTF-8 events.
+class RecordingView final : public TurnView {
+public:
+    void setBusyCursor(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
+    void playPhraseSound() override { events.push_back("MP2"); }
+    void playSystemSound() override { events.push_back("MP5"); }
+    void showUserLine(const std::string& phrase) override {
+        events.push_back("user " + utf(phrase));
+    }
+    void showSystemLine(const std::string& line) override { events.push_back("cpu " + utf(line)); }
+    void setClosingTimer(bool enabled) override { events.push_back(enabled ? "T4 on" : "T4 off"); }
+    void setFollowUpTimer(bool enabled) override { events.push_back(enabled ? "T9 on" : "T9 off"); }
+
+    bool saw(const std::string& event) const;
+    std::vector<std::string> events;
+};
+
+// The objects the main window owns, with an engine on them, in a fresh Base\ folder.
+class EngineTest : public ::testing::Test {
+protected:
+    EngineTest() { base.writeExampleBase(); }
+
+    // One turn in Cpu\User mode with the given draws, the phrase and the previous line in UTF-8.
+    bool say(std::string_view phrase, std::initializer_list<int> draws = {},
+             std::string_view previousLine = "");
+    std::string reply() const { return utf(engine.state().CpuPhrase); }
+    std::vector<std::string> sessionLines() const;
+    std::vector<std::string> workingLines() const;
+
+    BaseFolder base;
+    LineList working, session, exchange;
+    ScriptedRandom random;
+    RecordingView view;
+    Engine engine{{working, session, exchange, random, view}};
+};
+
+} // namespace besedka::test

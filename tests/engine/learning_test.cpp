@@ -1,0 +1,159 @@
+#include "engine/learning.h"
+#include "tests/engine/engine_fixture.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace besedka::test {
+
+using Lines = std::vector<std::string>;
+
+// Turns that nothing in the phrase base answers: draws for the long-phrase rule (r = 2) and
+// the follow-up (none); the collections hold one line each, so their reply is no draw.
+class LearningTest : public EngineTest {
+protected:
+    void tell(std::string_view phrase, std::string_view previousReply) {
+        engine.state().PreviousReply = cp(previousReply);
+        say(phrase, {1, 1});
+    }
+    std::string rawBytes(const std::string& name) const {
+        std::ifstream in(base.path(name), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+};
+
+TEST_F(LearningTest, TheAnswerToAQuestionIsKeptAsAReplyAKeyAndAnAnswerToTheQuestion) {
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^"});
+    tell("Иван.", "Как тебя зовут?");
+    EXPECT_EQ(reply(), "Понятно.");
+    EXPECT_EQ(base.read("W1.Dat"), (Lines{"Не знаю.", "Иван."}));
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", "ИВАН.^", "КАК ТЕБЯ ЗОВУТ?^Иван.;"}));
+    EXPECT_TRUE(rawBytes("Words.Dat").starts_with("{\\rtf"));
+}
+
+TEST_F(LearningTest, APhraseWithATopicEntryChangesNoFile) {
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^"});
+    const std::string before = rawBytes("Words.Dat");
+    tell("Меня зовут Иван.", "Как тебя зовут?");
+    EXPECT_EQ(reply(), "Понятно.");
+    tell("Я хочу спать.", "Как тебя зовут?");
+    EXPECT_EQ(rawBytes("Words.Dat"), before);
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
+}
+
+TEST_F(LearningTest, QuestionsAreAnsweredFromW1AndOtherPhrasesFromW2) {
+    tell("Где ты?", "");
+    EXPECT_EQ(reply(), "Не знаю.");
+    tell("Где ты.", "");
+    EXPECT_EQ(reply(), "Понятно.");
+    tell("Где ты?!", "");
+    EXPECT_EQ(reply(), "Понятно.");
+}
+
+TEST_F(LearningTest, TheFirstPhraseOfASessionIsLearnedNowhere) {
+    tell("Я Иван.", "");
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
+    EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
+}
+
+TEST_F(LearningTest, APhraseTheReplyFileHoldsIsNotCollectedAgainButStillBecomesAKey) {
+    base.write("W2.Dat", {"Понятно.", "Ага."});
+    engine.state().PreviousReply.clear();
+    say("ага", {1, 1, 1});
+    EXPECT_EQ(reply(), "Ага.");
+    EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Ага."}));
+    EXPECT_EQ(base.read("Words.Dat").back(), "АГА.^");
+
+    // Line 0 is a reply but takes no part in the test, and letter case counts.
+    engine.state().PreviousReply = cp("Раньше.");
+    say("Понятно.", {1, 0, 1});
+    say("АГА.", {1, 0, 1});
+    EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Ага.", "Понятно.", "АГА."}));
+}
+
+TEST_F(LearningTest, APhraseThatIsAlreadyAKeyAddsNothingToThePhraseBase) {
+    // "ТЫ КТО?" is an open key; "ПОКА." would take the answer.
+    tell("Ты кто?", "Пока.");
+    EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
+    EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Ты кто?"}));
+    // A branch key counts with its depth marks.
+    base.write("Words.Dat", {"Фразы", "ПРИВЕТ.^", "_ПРИВЕТ!^"});
+    tell("_привет!", "Привет.");
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", "ПРИВЕТ.^", "_ПРИВЕТ!^"}));
+}
+
+TEST_F(LearningTest, AnAttachedAnswerMovesItsLineToTheEndAfterTheNewKey) {
+    tell("Салют.", "Привет.");
+    EXPECT_EQ(base.read("Words.Dat"),
+              (Lines{"Фразы", "_КАК ДЕЛА?^Хорошо.;", "ТЫ КТО?^", "ПОКА.^До свидания!;@", "САЛЮТ.^",
+                     "ПРИВЕТ.^Привет!;Здравствуй.;Салют.;"}));
+    // The key of the previous reply is compared in upper case, the answer keeps its case.
+    tell("до встречи", "пока.");
+    EXPECT_EQ(base.read("Words.Dat").back(), "ПОКА.^До свидания!;До встречи.;@");
+}
+
+TEST_F(LearningTest, TheFirstAnswerOfAnOpenKeyIsTheAnswerTheSearchesUse) {
+    tell("Салют.", "Ты кто?");
+    EXPECT_EQ(base.read("Words.Dat").back(), "ТЫ КТО?^Салют.;");
+    engine.state().BranchDepth = 0;
+    say("ты кто?", {1, 0, 1});
+    EXPECT_EQ(reply(), "Салют.");
+}
+
+TEST_F(LearningTest, AFarewellMarkStaysTheLastCharacterWhenAnAnswerIsAttached) {
+    EXPECT_EQ(utf(withAnswer(cp("ПОКА.^До свидания!;@"), cp("Пока."))),
+              "ПОКА.^До свидания!;Пока.;@");
+    EXPECT_EQ(utf(withAnswer(cp("ПОКА.^"), cp("Пока."))), "ПОКА.^Пока.;");
+}
+
+TEST_F(LearningTest, ALongLineKeepsItsWholeTextWhenItMoves) {
+    // 409 answers of ten characters fill exactly the 4096 characters that reading hands out.
+    std::string line = "KEYS.^";
+    for (int i = 0; i < 409; ++i)
+        line += "abcdefghi;";
+    ASSERT_EQ(line.size(), LineList::kMaxLineRead);
+    const std::string whole = line + "tail;";
+    base.write("Words.Dat", {"Фразы", whole});
+    tell("Ответ.", "keys.");
+    EXPECT_EQ(base.read("Words.Dat").back(), whole + "Ответ.;");
+}
+
+TEST_F(LearningTest, AnEmptyReplyFileGivesAnEmptyReplyAndForgetsThePreviousReply) {
+    base.write("W2.Dat", {});
+    tell("Я тут.", "Раньше.");
+    EXPECT_EQ(reply(), "");
+    EXPECT_EQ(sessionLines().back(), "CPU:     ");
+    EXPECT_EQ(engine.state().PreviousReply, "");
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Я тут."});
+    // So the next phrase is learned as the first of a session.
+    say("ещё тут", {1, 1});
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Я тут."});
+}
+
+TEST_F(LearningTest, InAnEmptyPhraseBaseTheFirstKeyBecomesTheUnusedHeaderLine) {
+    base.write("Words.Dat", {});
+    tell("Привет.", "Раньше.");
+    EXPECT_EQ(base.read("Words.Dat"), Lines{"ПРИВЕТ.^"});
+    tell("Привет.", "Раньше.");
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"ПРИВЕТ.^", "ПРИВЕТ.^"}));
+}
+
+TEST_F(LearningTest, AMissingCollectionEndsTheTurnBeforeAnyReply) {
+    base.remove("W1.Dat");
+    EXPECT_EQ(fileErrorOf([this] { tell("Где ты?", "Раньше."); }), "Cannot open file Base\\W1.Dat");
+    EXPECT_EQ(reply(), "");
+    EXPECT_EQ(utf(engine.state().PreviousReply), "Раньше.");
+    EXPECT_FALSE(view.saw("MP5"));
+    // The collection that receives the phrase must exist too.
+    EXPECT_EQ(fileErrorOf([this] { tell("Я тут.", "Где ты?"); }), "Cannot open file Base\\W1.Dat");
+    EXPECT_EQ(reply(), "Понятно.");
+    EXPECT_FALSE(view.saw("MP5"));
+}
+
+} // namespace besedka::test

@@ -1,0 +1,76 @@
+#include "engine/match_key.h"
+#include "engine/phrase_search.h"
+#include "tests/engine/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace besedka::test {
+
+namespace {
+
+bool found(std::string_view phrase, std::string_view key) {
+    return MatchKey(cp(phrase), cp(key));
+}
+
+std::vector<std::string_view> keyWords(std::string_view key) {
+    std::vector<std::string_view> words;
+    while (!key.empty())
+        words.push_back(nextKeyWord(key));
+    return words;
+}
+
+bool wordsFound(std::string_view phrase, std::string_view key) {
+    return keyWordsInOrder(cp(phrase), cp(key));
+}
+
+} // namespace
+
+TEST(MatchKey, FindsTheKeyAnywhereWhateverTheLetterCaseOfThePhrase) {
+    EXPECT_TRUE(found("Привет.", "ПРИВЕТ."));
+    EXPECT_TRUE(found("ну привет.", "ПРИВЕТ"));
+    EXPECT_TRUE(found("ёлка", "ЁЛ"));
+    EXPECT_TRUE(found("Ok?", "OK?"));
+    EXPECT_FALSE(found("Привет", "ПРИВЕТ."));
+    EXPECT_FALSE(found("", "А"));
+}
+
+TEST(MatchKey, ComparesWithTheKeyAsStoredSoALowerCaseKeyNeverMatches) {
+    EXPECT_FALSE(found("привет.", "привет."));
+    EXPECT_FALSE(found("ПРИВЕТ.", "Привет."));
+}
+
+TEST(MatchKey, DoesNotReexamineABrokenPartialMatch) {
+    EXPECT_FALSE(found("ААБ.", "АБ"));
+    EXPECT_FALSE(found("ГГАД, ТЫ.", "ГАД,"));
+    EXPECT_TRUE(found("ГАД, ТЫ.", "ГАД,"));
+    // The character that breaks a match is not tried again, but the next one starts afresh.
+    EXPECT_TRUE(found("АXАБ.", "АБ"));
+}
+
+TEST(MatchKey, TellsWhereTheKeyEnds) {
+    EXPECT_EQ(keyEnd(cp("как твои дела?"), cp("КАК")), 3u);
+    EXPECT_EQ(keyEnd(cp("как"), cp("КАК")), 3u);
+    EXPECT_EQ(keyEnd(cp("как"), cp("ТАК")), std::string_view::npos);
+    EXPECT_EQ(keyEnd(cp("как"), ""), std::string_view::npos);
+}
+
+TEST(KeyWords, SplitAtSingleSpacesWithASecondSpaceStartingTheNextWord) {
+    using Words = std::vector<std::string_view>;
+    EXPECT_EQ(keyWords("KAK DELA?"), (Words{"KAK", "DELA?"}));
+    EXPECT_EQ(keyWords("A  B"), (Words{"A", " B"}));
+    EXPECT_EQ(keyWords(" LOH"), (Words{" LOH"}));
+    EXPECT_EQ(keyWords("A "), (Words{"A"}));
+    EXPECT_EQ(keyWords(""), Words{});
+}
+
+TEST(KeyWords, AreFoundInOrderEachAfterThePrevious) {
+    EXPECT_TRUE(wordsFound("Как твои дела?", "КАК ДЕЛА?"));
+    EXPECT_FALSE(wordsFound("Дела как?", "КАК ДЕЛА?"));
+    EXPECT_FALSE(wordsFound("Как дела.", "КАК ДЕЛА?"));
+    // A later word is searched after the character that completed the previous one.
+    EXPECT_FALSE(wordsFound("Аб.", "АБ Б."));
+    EXPECT_TRUE(wordsFound("Аб б.", "АБ Б."));
+    EXPECT_FALSE(wordsFound("Как дела?", ""));
+}
+
+} // namespace besedka::test

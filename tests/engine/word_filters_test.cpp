@@ -1,0 +1,116 @@
+#include "engine/word_filters.h"
+#include "tests/engine/engine_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace besedka::test {
+
+using Lines = std::vector<std::string>;
+
+TEST(WordLists, HoldTheirEntriesAfterAnEmptyLineZero) {
+    ASSERT_EQ(Cenzura().size(), 83u);
+    EXPECT_EQ(Cenzura()[0], "");
+    EXPECT_EQ(utf(Cenzura()[1]), " ЛОХ");
+    EXPECT_EQ(utf(Cenzura()[66]), "УЁБИЩ");
+    EXPECT_EQ(utf(Cenzura()[82]), "Я СОТРУ");
+    ASSERT_EQ(Filter_nr().size(), 80u);
+    EXPECT_EQ(Filter_nr()[0], "");
+    EXPECT_EQ(utf(Filter_nr()[1]), " ИМЯ");
+    EXPECT_EQ(utf(Filter_nr()[32]), "МЕНЯ ЗОВУТ");
+    EXPECT_EQ(utf(Filter_nr()[79]), "ШЕРСТ");
+}
+
+TEST_F(EngineTest, APhraseRepeatingThePreviousLineInAnotherCaseGetsARepeatReplyAndNothingElse) {
+    engine.state().BranchDepth = 1;
+    engine.state().BranchLine = 1;
+    engine.state().PreviousReply = cp("Как ты?");
+
+    ASSERT_TRUE(say("ПРИВЕТ", {}, "Привет."));
+
+    EXPECT_EQ(reply(), "Ты повторяешься.");
+    // No filter, no search, no learning: the only draws are the reply's and the follow-up's.
+    EXPECT_EQ(random.asked, (std::vector<int>{1, 3}));
+    EXPECT_EQ(engine.state().BranchDepth, 1);
+    EXPECT_EQ(engine.state().BranchLine, 1);
+    EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+}
+
+TEST_F(EngineTest, NothingIsARepeatOfAnEmptyTranscript) {
+    ASSERT_TRUE(say("привет", {0, 0, 1}, ""));
+    EXPECT_EQ(reply(), "Привет!");
+}
+
+TEST_F(EngineTest, AnAbusivePhraseIsAnsweredAndCollectedButNotLearned) {
+    engine.state().PreviousReply = cp("Как ты?");
+    engine.state().BranchDepth = 1;
+
+    ASSERT_TRUE(say("ты лох"));
+
+    EXPECT_EQ(reply(), "Не ругайся.");
+    EXPECT_EQ(base.read("Collection.Dat"), Lines{">>> Ты лох."});
+    EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
+    EXPECT_EQ(engine.state().BranchDepth, 1);
+}
+
+TEST_F(EngineTest, AbuseEntriesKeepTheirSpacesAndPunctuation) {
+    const auto abusive = [this](std::string_view phrase) {
+        say(phrase, {1, 0, 1});
+        return reply() == "Не ругайся.";
+    };
+    EXPECT_FALSE(abusive("Лох."));
+    EXPECT_TRUE(abusive("Ты лох."));
+    EXPECT_TRUE(abusive("Ты гад."));
+    EXPECT_TRUE(abusive("Гад ты."));
+    EXPECT_FALSE(abusive("Гад?"));
+    EXPECT_FALSE(abusive("Ггад, ты."));
+    EXPECT_EQ(base.read("Collection.Dat"), (Lines{">>> Ты лох.", ">>> Ты гад.", ">>> Гад ты."}));
+}
+
+TEST_F(EngineTest, AMissingAbuseCollectionEndsTheTurnBeforeTheReplyIsShown) {
+    base.remove("Collection.Dat");
+    engine.state().PreviousReply = cp("Раньше.");
+
+    EXPECT_EQ(fileErrorOf([this] { say("ты лох"); }), "Cannot open file Base\\Collection.Dat");
+
+    EXPECT_EQ(view.events, (Lines{"busy", "MP2", "user Ты лох."}));
+    EXPECT_EQ(sessionLines(), Lines{"USER:     Ты лох."});
+    EXPECT_EQ(utf(engine.state().PreviousReply), "Раньше.");
+}
+
+TEST_F(EngineTest, APhraseWithATopicEntryIsAnsweredButNeverLearned) {
+    engine.state().PreviousReply = cp("Как ты?");
+    ASSERT_TRUE(say("я люблю тебя"));
+    EXPECT_TRUE(engine.state().FilterHit);
+    EXPECT_EQ(reply(), "Понятно.");
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+    EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
+    EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
+
+    // The mark lasts one turn: the same kind of phrase without an entry is learned.
+    ASSERT_TRUE(say("я тебя знаю"));
+    EXPECT_FALSE(engine.state().FilterHit);
+    EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Я тебя знаю."}));
+}
+
+TEST_F(EngineTest, ALongPhraseGetsAStockReplyOnFourDrawsOfSix) {
+    const std::string longPhrase = std::string(110, 'a') + '.';
+    for (int draw = 0; draw < 6; ++draw) {
+        engine.state().PreviousReply.clear(); // so that nothing is learned
+        say(longPhrase, {draw, 1}, "");
+        const bool stock = draw + 1 != 2 && draw + 1 != 6;
+        EXPECT_EQ(reply(), stock ? "Слишком длинно." : "Понятно.") << "r = " << draw + 1;
+    }
+}
+
+TEST_F(EngineTest, APhraseOfExactly110CharactersIsNotLong) {
+    say(std::string(109, 'a'), {0, 1}); // the '.' makes 110
+    EXPECT_EQ(engine.state().UserPhrase.size(), 110u);
+    EXPECT_EQ(reply(), "Понятно.");
+    say(std::string(109, 'b') + ".", {0, 1});
+    EXPECT_EQ(reply(), "Понятно.");
+}
+
+} // namespace besedka::test
