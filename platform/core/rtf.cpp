@@ -78,6 +78,10 @@ struct WordMeaning {
 };
 
 const WordMeaning* meaningOf(std::string_view word) {
+    // The paragraph mark closes every line of a file: it is spared the hash.
+    static constexpr WordMeaning kParagraph{WordKind::Symbol, '\n'};
+    if (word == "par")
+        return &kParagraph;
     static const auto kWords = [] {
         std::unordered_map<std::string_view, WordMeaning> m = {
             {"bin", {WordKind::Binary}},
