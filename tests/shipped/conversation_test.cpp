@@ -1,0 +1,59 @@
+// A first conversation with the shipped knowledge base, as a new user would have it.
+#include "engine/turn.h"
+#include "platform/core/cp1251.h"
+#include "tests/core/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace besedka {
+namespace {
+
+class SilentView final : public TurnView {
+public:
+    void setBusyCursor(bool) override {}
+    void playPhraseSound() override {}
+    void playSystemSound() override {}
+    void showUserLine(const std::string& line) override { transcript.push_back(line); }
+    void showSystemLine(const std::string& line) override { transcript.push_back(line); }
+    void setClosingTimer(bool enabled) override { closing = enabled; }
+    void setFollowUpTimer(bool) override {}
+
+    std::string previousLine() const {
+        return transcript.size() < 2 ? std::string() : transcript[transcript.size() - 2];
+    }
+    std::vector<std::string> transcript;
+    bool closing = false;
+};
+
+struct Step {
+    const char* phrase;
+    int depthAfter; // the branch depth the answer leaves: 1 a main phrase, 2 its branch, ...
+};
+
+TEST(ShippedConversation, AFirstDialogueIsAnsweredFromThePhraseBase) {
+    TempFolder folder;
+    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", "Base",
+                          std::filesystem::copy_options::recursive);
+    LineList workingList, session, exchange;
+    SeededRandom random(2024);
+    SilentView view;
+    Engine engine({workingList, session, exchange, random, view});
+
+    const Step script[] = {
+        {"привет", 1},         {"как дела?", 1},          {"хорошо", 2},
+        {"как тебя зовут?", 1}, {"сколько тебе лет?", 1}, {"какая сегодня погода?", 1},
+        {"что ты любишь?", 1},  {"музыку", 2},             {"расскажи анекдот", 1},
+        {"спасибо", 1},         {"до свидания", 1},
+    };
+    for (const auto& [phrase, depth] : script) {
+        ASSERT_TRUE(engine.runTurn(cp1251::fromUtf8(phrase), view.previousLine(), Mode::CpuUser))
+            << phrase;
+        EXPECT_EQ(engine.state().BranchDepth, depth)
+            << phrase << " -> " << cp1251::toUtf8(engine.state().CpuPhrase);
+        EXPECT_FALSE(engine.state().CpuPhrase.empty()) << phrase;
+    }
+    EXPECT_TRUE(view.closing) << "the farewell starts the closing animation";
+}
+
+} // namespace
+} // namespace besedka
