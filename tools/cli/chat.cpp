@@ -1,6 +1,7 @@
 // besedka-cli chat: the dialogue engine in a terminal, in the folder that holds Base\.
 #include "engine/session_log.h"
 #include "engine/turn.h"
+#include "platform/core/clock.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
 #include "tools/cli/commands.h"
@@ -8,7 +9,6 @@
 #include <charconv>
 #include <clocale>
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -87,16 +87,6 @@ std::optional<std::uint32_t> parseSeed(const std::vector<std::string>& args) {
     return seed;
 }
 
-// The session record's date and time in the user's formats, as the terminal's locale has them.
-std::string localTime(const char* format) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[128];
-    const std::size_t length = std::strftime(text, sizeof text, format, &local);
-    return cp1251::fromUtf8(std::string_view(text, length));
-}
-
 // A file error ends the step that failed and is shown; the chat goes on.
 template <typename Step> bool guarded(Step step) {
     try {
@@ -158,7 +148,8 @@ public:
 
     bool recordSession() {
         return guarded([this] {
-            appendSessionRecord(workingList_, session_, localTime("%x"), localTime("%X"));
+            const LocalMoment now = localMoment();
+            appendSessionRecord(workingList_, session_, now.date, now.time);
         });
     }
 

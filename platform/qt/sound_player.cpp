@@ -1,0 +1,41 @@
+#include "platform/qt/sound_player.h"
+
+#include "platform/core/file_error.h"
+#include "platform/core/paths.h"
+
+#include <QFile>
+#include <QUrl>
+#include <array>
+#include <fstream>
+#include <string_view>
+
+namespace besedka {
+
+namespace {
+
+// A RIFF file of the WAVE form; the rest is the sound system's business.
+bool isWaveFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::array<char, 12> header{};
+    if (!in.read(header.data(), header.size()))
+        return false;
+    const std::string_view bytes(header.data(), header.size());
+    return bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "WAVE";
+}
+
+} // namespace
+
+SoundPlayer::SoundPlayer(const std::string& spelledPath) {
+    const std::filesystem::path path = paths::resolve(spelledPath);
+    if (!isWaveFile(path))
+        throw FileError::cannotOpen(spelledPath);
+    effect_.setSource(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));
+}
+
+void SoundPlayer::play() {
+    ++playRequests_;
+    if (!effect_.isPlaying())
+        effect_.play();
+}
+
+} // namespace besedka

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextEdit>
+
+namespace besedka {
+
+// What a font chooser holds: name, size in points and style.
+struct FontSpec {
+    QString name;
+    int pointSize = 8;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+};
+
+// The transcript: a read-only rich-text view with word wrap and centred paragraphs. Its lines
+// are the display lines the user sees, so a long line wrapped in two counts as two.
+class TranscriptView : public QTextEdit {
+public:
+    explicit TranscriptView(QWidget* parent = nullptr);
+
+    // The attributes the next appended line is drawn with.
+    void setLineColor(const QColor& color);
+    void setLineFont(const FontSpec& font);
+
+    // Appends one paragraph with the current attributes.
+    void appendLine(const QString& text);
+    int lineCount() const;
+    // Cheaper than counting, for a check made at every tick.
+    bool hasLines() const { return hasLines_; }
+    // The display line at index; an index outside the transcript reads as the empty line.
+    QString lineAt(int index) const;
+    // Deleting the last line of an empty transcript does nothing.
+    void deleteLastLine();
+    void clearLines();
+
+private:
+    void layOutAll() const;
+    void scrollToEnd();
+
+    QTextCharFormat lineFormat_;
+    // An empty document still holds one empty paragraph; this tells it from an empty line.
+    bool hasLines_ = false;
+};
+
+} // namespace besedka

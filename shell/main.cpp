@@ -1,0 +1,31 @@
+#include "platform/core/file_error.h"
+#include "platform/core/random_source.h"
+#include "platform/qt/engine_text.h"
+#include "platform/qt/error_report.h"
+#include "platform/qt/fonts.h"
+#include "platform/qt/message_box.h"
+#include "shell/tform1.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    besedka::substituteWindowsFonts();
+    besedka::ErrorReport errorReport;
+    besedka::ClockRandom random;
+
+    std::unique_ptr<besedka::TForm1> form1;
+    try {
+        form1 = std::make_unique<besedka::TForm1>(random);
+    } catch (const besedka::FileError& error) {
+        // A sound that cannot be opened stops start-up.
+        besedka::MessageBox::showErrorAndWait(besedka::toQString(error.what()));
+        return 1;
+    }
+    // The other windows are created here, hidden, after the main window.
+
+    form1->centreOnDesktop();
+    form1->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+namespace besedka {
+
+// The status bar SB1: three sunken text panels, 130 and 322 pixels wide, the third taking the rest.
+class StatusBar : public QWidget {
+public:
+    static constexpr int kPanels = 3;
+
+    explicit StatusBar(QWidget* parent = nullptr);
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::array<QLabel*, kPanels> panels_{};
+};
+
+} // namespace besedka

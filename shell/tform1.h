@@ -1,0 +1,130 @@
+#pragma once
+
+#include "engine/turn.h"
+#include "platform/core/line_list.h"
+#include "platform/core/random_source.h"
+#include "platform/qt/choosers.h"
+#include "platform/qt/sound_player.h"
+#include "platform/qt/timer.h"
+#include "platform/qt/transcript_view.h"
+#include "shell/status_bar.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <string>
+
+namespace besedka {
+
+// The main window. Its controls and timers are the program's state, as the other windows and
+// the tests see it; its handlers are plain methods, run by the controls and timers through
+// the error guard, and by tests directly, one tick at a time.
+class TForm1 : public QMainWindow, private TurnView {
+public:
+    // Opens the six sounds (a missing one throws FileError: start-up cannot go on) and runs
+    // FormCreate. Files are found beside the program, in the current directory.
+    explicit TForm1(RandomSource& random);
+
+    // Controls.
+    QFrame* TabControl1 = nullptr;
+    TranscriptView* RE1 = nullptr;
+    QFrame* TabControl2 = nullptr;
+    QLineEdit* Input = nullptr;
+    QPushButton* Cancel = nullptr;
+    QPushButton* EnRus = nullptr;
+    QPushButton* Speak = nullptr;
+    // The default button: Enter clicks it, and it clicks Speak.
+    QPushButton* Talk = nullptr;
+    StatusBar* SB1 = nullptr;
+
+    // Menu "&Система".
+    QMenu* N1 = nullptr;
+    QAction* N2 = nullptr; // "&Новый диалог"
+    QAction* N3 = nullptr; // undo, Ctrl+Z; a separator line in the menu
+    QAction* N4 = nullptr; // "В&ыход"
+
+    // Hidden line lists: the knowledge-base working list, the session buffer and the
+    // exchange buffer.
+    LineList RE2;
+    LineList Log;
+    LineList LoadtxtCpuCpu;
+
+    SoundPlayer MP1; // key click
+    SoundPlayer MP2; // a turn starts
+    SoundPlayer MP3; // layout conversion
+    SoundPlayer MP4; // dialogue-start animation
+    SoundPlayer MP5; // the program says something
+    SoundPlayer MP6; // closing animation
+
+    ColorChooser ColorDialog1; // shared colour
+    ColorChooser ColorDialog2; // user lines
+    ColorChooser ColorDialog3; // the program's lines
+    FontChooser FontDialog1;   // user lines
+    FontChooser FontDialog2;   // the program's lines
+    FontChooser FontDialog3;   // the input line
+
+    Timer T1;  // user-interface state
+    Timer T2;  // idle remark
+    Timer T3;  // knowledge-base load at start
+    Timer T4;  // closing animation
+    Timer T5;  // reserved-character guard
+    Timer T6;  // exchange-file poll
+    Timer T7;  // dialogue-start animation
+    Timer T8;  // knowledge-base statistics
+    Timer T9;  // follow-up remark
+    Timer T10; // greeting
+    Timer T11; // Speed Word suggestion
+
+    // Seconds of silence counted for the idle remark.
+    int IdleTicks = 0;
+    // Ticks of the closing animation so far; never reset, so an interrupted farewell resumes.
+    int ClosingTicks = 0;
+
+    Engine& engine() { return engine_; }
+
+    // Handlers.
+    void FormCreate();
+    void T1Timer();
+    void T3Timer();
+    void T4Timer();
+    void T7Timer();
+    void SpeakClick();
+    void TalkClick();
+    void CancelClick();
+    void InputChange();
+    void N2Click();
+    void N3Click();
+    void N4Click();
+
+    void centreOnDesktop();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    QAction* addSeparatorCommand(QMenu* menu, QKeyCombination key);
+    void connectHandlers();
+    void finishLoading();
+    // Every top-level menu of the menu bar.
+    void setMenusEnabled(bool enabled);
+    int drawBetween(int lowest, int highest);
+
+    // What the engine shows through the window during a turn.
+    void setBusyCursor(bool busy) override;
+    void playPhraseSound() override;
+    void playSystemSound() override;
+    void showUserLine(const std::string& phrase) override;
+    void showSystemLine(const std::string& line) override;
+    void setClosingTimer(bool enabled) override;
+    void setFollowUpTimer(bool enabled) override;
+
+    RandomSource& random_;
+    Engine engine_;
+};
+
+} // namespace besedka
