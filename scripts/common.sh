@@ -21,12 +21,18 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-                qt6-base-dev qt6-multimedia-dev libgl-dev fontconfig fonts-dejavu-core)
+                qt6-base-dev qt6-multimedia-dev libgl-dev fontconfig fonts-dejavu-core
+                fonts-liberation2)
 
-# Configures and builds into the folder given, with any extra CMake options.
-build_into() {
+# Configures the build folder given, with any extra CMake options.
+configure() {
     local folder=$1
     shift
     cmake -S "$BESEDKA_SOURCE" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$folder" --parallel "$(nproc)"
+}
+
+# Configures and builds everything into the folder given, with any extra CMake options.
+build_into() {
+    configure "$@"
+    cmake --build "$1" --parallel "$(nproc)"
 }
