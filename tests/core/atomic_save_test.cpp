@@ -1,5 +1,5 @@
 #include "platform/core/line_list.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 #include <thread>
 
 using besedka::LineList;
+using besedka::test::TempFolder;
 
 namespace {
 

@@ -1,11 +1,12 @@
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 namespace cp = besedka::cp1251;
+using besedka::test::TempFolder;
 
 namespace {
 

@@ -2,13 +2,14 @@
 #include "platform/core/file_error.h"
 #include "platform/core/line_list.h"
 #include "platform/core/paths.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 using besedka::FileError;
 using besedka::LineList;
+using besedka::test::TempFolder;
 namespace cp = besedka::cp1251;
 using Lines = std::vector<std::string>;
 

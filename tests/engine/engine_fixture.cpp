@@ -3,23 +3,8 @@
 #include "platform/core/cp1251.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 
 namespace besedka::test {
-
-namespace fs = std::filesystem;
-
-namespace {
-
-std::vector<std::string> utf8Lines(const LineList& list) {
-    std::vector<std::string> lines;
-    for (const auto& line : list.lines())
-        lines.push_back(utf(line));
-    return lines;
-}
-
-} // namespace
 
 std::string cp(std::string_view utf8) {
     return cp1251::fromUtf8(utf8);
@@ -28,32 +13,8 @@ std::string utf(std::string_view cp1251Text) {
     return cp1251::toUtf8(cp1251Text);
 }
 
-BaseFolder::BaseFolder() : previous_(fs::current_path()) {
-    std::string pattern = (fs::temp_directory_path() / "besedka-engine-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
-    fs::create_directory(root_ / "Base");
-    fs::current_path(root_);
-}
-
-BaseFolder::~BaseFolder() {
-    fs::current_path(previous_);
-    fs::remove_all(root_);
-}
-
-void BaseFolder::write(const std::string& name, const std::vector<std::string>& utf8Lines) const {
-    std::ofstream out(path(name), std::ios::binary);
-    for (const auto& line : utf8Lines)
-        out << cp(line) << "\r\n";
-}
-
-std::vector<std::string> BaseFolder::read(const std::string& name) const {
-    LineList list;
-    list.load(path(name).string());
-    return utf8Lines(list);
-}
-
-void BaseFolder::remove(const std::string& name) const {
-    fs::remove(path(name));
+BaseFolder::BaseFolder() {
+    std::filesystem::create_directory(root() / "Base");
 }
 
 std::vector<std::string> examplePhraseBase() {

@@ -2,6 +2,7 @@
 
 #include "engine/turn.h"
 #include "platform/core/file_error.h"
+#include "tests/support/temp_folder.h"
 
 #include <deque>
 #include <filesystem>
@@ -27,27 +28,30 @@ template <typename Step> std::string fileErrorOf(Step step) {
 }
 
 // A fresh folder with an empty Base\ in it, the current directory for the test's life.
+// Names are of files in Base\.
 class BaseFolder {
 public:
     BaseFolder();
-    ~BaseFolder();
-    BaseFolder(const BaseFolder&) = delete;
-    BaseFolder& operator=(const BaseFolder&) = delete;
 
-    const std::filesystem::path& root() const { return root_; }
-    std::filesystem::path path(const std::string& name) const { return root_ / "Base" / name; }
+    const std::filesystem::path& root() const { return folder_.path(); }
+    std::filesystem::path path(const std::string& name) const { return root() / "Base" / name; }
     // Writes Base/<name> as plain Windows-1251 text with CR LF line ends.
-    void write(const std::string& name, const std::vector<std::string>& utf8Lines) const;
+    void write(const std::string& name, const std::vector<std::string>& lines) const {
+        folder_.writeLines(inBase(name), lines);
+    }
     // The lines of Base/<name> as the program reads them, in UTF-8.
-    std::vector<std::string> read(const std::string& name) const;
-    void remove(const std::string& name) const;
+    std::vector<std::string> read(const std::string& name) const {
+        return folder_.readLines(inBase(name));
+    }
+    void remove(const std::string& name) const { folder_.remove(inBase(name)); }
 
     // The example phrase base and one-line reply files whose texts tell them apart.
     void writeExampleBase() const;
 
 private:
-    std::filesystem::path previous_;
-    std::filesystem::path root_;
+    static std::string inBase(const std::string& name) { return "Base/" + name; }
+
+    TempFolder folder_;
 };
 
 // The example phrase base: a main phrase, a branch under it, an open key, a farewell line.

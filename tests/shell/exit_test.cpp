@@ -39,7 +39,7 @@ TEST_F(ExitTest, EachExitAppendsOneRecordToTheSessionLog) {
     say(u"привет"_s);
     form->N4->trigger();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(folder.readBytes("Base/Log.Quorel").starts_with("{\\rtf"));
+    EXPECT_TRUE(folder.read("Base/Log.Quorel").starts_with("{\\rtf"));
 
     open();
     form->N4->trigger();

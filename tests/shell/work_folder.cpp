@@ -1,12 +1,7 @@
 #include "work_folder.h"
 
-#include "platform/core/cp1251.h"
-#include "platform/core/line_list.h"
-
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 namespace besedka::test {
 
@@ -47,15 +42,9 @@ const char* const kSounds[] = {"KeyBoard.wav", "Button3.wav",  "Button2.wav",
 
 } // namespace
 
-WorkFolder::WorkFolder() : previous_(std::filesystem::current_path()) {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "besedka-shell-XXXXXX").string();
-    root_ = ::mkdtemp(pattern.data());
-    std::filesystem::current_path(root_);
-    std::filesystem::create_directories(root_ / "Base");
-    std::filesystem::create_directories(root_ / "Sound");
+WorkFolder::WorkFolder() {
     for (const char* sound : kSounds)
-        std::ofstream(root_ / "Sound" / sound, std::ios::binary) << silentWave();
+        write(std::string("Sound/") + sound, silentWave());
 
     writeLines("Base/Words.Dat", {"БАЗА ФРАЗ", "ПРИВЕТ.^Привет, человек!;", "_КАК ДЕЛА?^Хорошо.;",
                                   "ПОКА.^До свидания!;@"});
@@ -69,41 +58,6 @@ WorkFolder::WorkFolder() : previous_(std::filesystem::current_path()) {
     writeLines("Base/Pause.Dat", {"Ты здесь?"});
     writeLines("Base/Begin.dat", {"Здравствуй!"});
     writeLines("Base/Log.Quorel", {});
-}
-
-WorkFolder::~WorkFolder() {
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-}
-
-void WorkFolder::writeLines(const std::string& relative,
-                            const std::vector<std::string>& utf8Lines) const {
-    std::ofstream out(root_ / relative, std::ios::binary);
-    for (const std::string& line : utf8Lines)
-        out << cp1251::fromUtf8(line) << "\r\n";
-}
-
-std::vector<std::string> WorkFolder::readLines(const std::string& relative) const {
-    LineList list;
-    list.load((root_ / relative).string());
-    std::vector<std::string> lines;
-    for (const std::string& line : list.lines())
-        lines.push_back(cp1251::toUtf8(line));
-    return lines;
-}
-
-std::string WorkFolder::readBytes(const std::string& relative) const {
-    std::ifstream in(root_ / relative, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool WorkFolder::exists(const std::string& relative) const {
-    return std::filesystem::exists(root_ / relative);
-}
-
-void WorkFolder::remove(const std::string& relative) const {
-    std::filesystem::remove(root_ / relative);
 }
 
 } // namespace besedka::test

@@ -1,12 +1,14 @@
 // A first conversation with the shipped knowledge base, as a new user would have it.
 #include "engine/turn.h"
 #include "platform/core/cp1251.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 namespace besedka {
 namespace {
+
+using test::TempFolder;
 
 class SilentView final : public TurnView {
 public:

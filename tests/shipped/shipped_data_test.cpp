@@ -4,7 +4,7 @@
 #include "engine/word_filters.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -20,6 +20,8 @@
 
 namespace besedka {
 namespace {
+
+using test::TempFolder;
 
 const std::filesystem::path kData = BESEDKA_DATA_DIR;
 
