@@ -4,6 +4,8 @@
 #include "platform/core/paths.h"
 
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QUrl>
 #include <array>
 #include <fstream>
@@ -34,7 +36,8 @@ SoundPlayer::SoundPlayer(const std::string& spelledPath) {
 
 void SoundPlayer::play() {
     ++playRequests_;
-    if (!effect_.isPlaying())
+    // Without an audio device the program is silent, and says nothing about it at every sound.
+    if (!effect_.isPlaying() && !QMediaDevices::defaultAudioOutput().isNull())
         effect_.play();
 }
 
