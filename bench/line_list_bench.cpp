@@ -18,7 +18,8 @@ struct Files {
     std::size_t rtfBytes = 0, plainBytes = 0;
 
     Files() {
-        folder = std::filesystem::temp_directory_path() / ("besedka-bench-" + std::to_string(::getpid()));
+        folder = std::filesystem::temp_directory_path() /
+                 ("besedka-bench-" + std::to_string(::getpid()));
         std::filesystem::create_directories(folder);
         rtfPath = (folder / "Words.rtf").string();
         plainPath = (folder / "Words.txt").string();
@@ -49,7 +50,9 @@ void loadAndReport(benchmark::State& state, const std::string& path, std::size_t
     state.counters["lines"] = list.count();
 }
 
-void LoadRtf(benchmark::State& state) { loadAndReport(state, files().rtfPath, files().rtfBytes); }
+void LoadRtf(benchmark::State& state) {
+    loadAndReport(state, files().rtfPath, files().rtfBytes);
+}
 void LoadPlainText(benchmark::State& state) {
     loadAndReport(state, files().plainPath, files().plainBytes);
 }

@@ -70,8 +70,8 @@ std::vector<LineProblem> problemsOf(std::string_view line) {
 bool parseKnowledgeLine(std::string_view line, KnowledgeLine& out) {
     const auto problems = problemsOf(line);
     const auto unusable = [](LineProblem p) {
-        return p == LineProblem::Empty || p == LineProblem::NoCaret ||
-               p == LineProblem::EmptyKey || p == LineProblem::UnclosedAnswer;
+        return p == LineProblem::Empty || p == LineProblem::NoCaret || p == LineProblem::EmptyKey ||
+               p == LineProblem::UnclosedAnswer;
     };
     if (std::any_of(problems.begin(), problems.end(), unusable))
         return false;

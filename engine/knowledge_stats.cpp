@@ -23,7 +23,9 @@ std::string phraseCountsText(const PhraseCounts& counts) {
            std::to_string(counts.branches) + "]";
 }
 
-int incomingExpressions(const LineList& phraseBase) { return std::max(phraseBase.count() - 1, 0); }
+int incomingExpressions(const LineList& phraseBase) {
+    return std::max(phraseBase.count() - 1, 0);
+}
 
 int answersIn(const LineList& phraseBase) {
     int answers = 0;

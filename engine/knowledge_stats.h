@@ -28,7 +28,7 @@ struct ExpressionCounts {
 
 // The reply files counted as outgoing expressions, in the order they are loaded.
 inline constexpr const char* kCountedReplyFiles[] = {
-    base_files::kLongPhraseReplies, base_files::kIdleRemarks,     base_files::kRepeatReplies,
+    base_files::kLongPhraseReplies, base_files::kIdleRemarks,      base_files::kRepeatReplies,
     base_files::kQuestionReplies,   base_files::kStatementReplies, base_files::kAbuseReplies};
 
 int incomingExpressions(const LineList& phraseBase);

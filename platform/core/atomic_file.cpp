@@ -54,8 +54,8 @@ bool writeFileAtomically(const std::filesystem::path& path, std::string_view con
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;
-    const bool written = ::fchmod(fd, permissionsFor(path)) == 0 && writeAll(fd, content) &&
-                         ::fsync(fd) == 0;
+    const bool written =
+        ::fchmod(fd, permissionsFor(path)) == 0 && writeAll(fd, content) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
         ::unlink(temp.c_str());

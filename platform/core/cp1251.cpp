@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 #include <utility>
 #include <vector>
@@ -132,7 +132,9 @@ std::size_t decodeUtf8(std::string_view s, std::size_t pos, char32_t& cp) {
 
 } // namespace
 
-char32_t toUnicode(unsigned char byte) { return unicodeTable()[byte]; }
+char32_t toUnicode(unsigned char byte) {
+    return unicodeTable()[byte];
+}
 
 unsigned char fromUnicode(char32_t codePoint) {
     if (codePoint < 0x80)
@@ -194,8 +196,12 @@ std::string toUtf8(std::string_view text) {
     return out;
 }
 
-char upper(char c) { return kCase.upper[static_cast<unsigned char>(c)]; }
-char lower(char c) { return kCase.lower[static_cast<unsigned char>(c)]; }
+char upper(char c) {
+    return kCase.upper[static_cast<unsigned char>(c)];
+}
+char lower(char c) {
+    return kCase.lower[static_cast<unsigned char>(c)];
+}
 
 std::string upper(std::string_view text) {
     std::string out(text);

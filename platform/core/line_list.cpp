@@ -6,8 +6,8 @@
 #include "platform/core/paths.h"
 #include "platform/core/rtf.h"
 
-#include <fstream>
 #include <algorithm>
+#include <fstream>
 
 namespace besedka {
 

@@ -14,9 +14,13 @@ int uniformBelow(std::mt19937& engine, int n) {
 
 } // namespace
 
-ClockRandom::ClockRandom() { reseed(); }
+ClockRandom::ClockRandom() {
+    reseed();
+}
 
-int ClockRandom::below(int n) { return uniformBelow(engine_, n); }
+int ClockRandom::below(int n) {
+    return uniformBelow(engine_, n);
+}
 
 void ClockRandom::reseed() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -24,6 +28,8 @@ void ClockRandom::reseed() {
         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
 }
 
-int SeededRandom::below(int n) { return uniformBelow(engine_, n); }
+int SeededRandom::below(int n) {
+    return uniformBelow(engine_, n);
+}
 
 } // namespace besedka

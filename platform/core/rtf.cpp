@@ -2,8 +2,8 @@
 
 #include "platform/core/cp1251.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <iconv.h>
 #include <map>
 #include <unordered_map>
@@ -99,16 +99,67 @@ const WordMeaning* meaningOf(std::string_view word) {
             {"fcharset", {WordKind::FontCharset}},
             {"cpg", {WordKind::FontCodepage}},
         };
-        for (std::string_view w :
-             {"colortbl", "stylesheet", "info", "pict", "header", "headerl", "headerr", "headerf",
-              "footer", "footerl", "footerr", "footerf", "footnote", "annotation", "atnid",
-              "atnauthor", "object", "objdata", "themedata", "colorschememapping",
-              "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl",
-              "generator", "xmlnstbl", "mmathPr", "pgdsctbl", "listtext", "pntext", "pntxta",
-              "pntxtb", "pn", "fldinst", "xe", "tc", "filetbl", "revtbl", "userprops",
-              "nonshppict", "shpinst", "comment", "author", "operator", "title", "subject",
-              "keywords", "doccomm", "company", "template", "bkmkstart", "bkmkend", "docvar",
-              "wgrffmtfilter", "fldtype", "private", "txe", "sp", "sn", "sv"})
+        for (std::string_view w : {"colortbl",
+                                   "stylesheet",
+                                   "info",
+                                   "pict",
+                                   "header",
+                                   "headerl",
+                                   "headerr",
+                                   "headerf",
+                                   "footer",
+                                   "footerl",
+                                   "footerr",
+                                   "footerf",
+                                   "footnote",
+                                   "annotation",
+                                   "atnid",
+                                   "atnauthor",
+                                   "object",
+                                   "objdata",
+                                   "themedata",
+                                   "colorschememapping",
+                                   "latentstyles",
+                                   "datastore",
+                                   "listtable",
+                                   "listoverridetable",
+                                   "rsidtbl",
+                                   "generator",
+                                   "xmlnstbl",
+                                   "mmathPr",
+                                   "pgdsctbl",
+                                   "listtext",
+                                   "pntext",
+                                   "pntxta",
+                                   "pntxtb",
+                                   "pn",
+                                   "fldinst",
+                                   "xe",
+                                   "tc",
+                                   "filetbl",
+                                   "revtbl",
+                                   "userprops",
+                                   "nonshppict",
+                                   "shpinst",
+                                   "comment",
+                                   "author",
+                                   "operator",
+                                   "title",
+                                   "subject",
+                                   "keywords",
+                                   "doccomm",
+                                   "company",
+                                   "template",
+                                   "bkmkstart",
+                                   "bkmkend",
+                                   "docvar",
+                                   "wgrffmtfilter",
+                                   "fldtype",
+                                   "private",
+                                   "txe",
+                                   "sp",
+                                   "sn",
+                                   "sv"})
             m.emplace(w, WordMeaning{WordKind::IgnoredDestination});
         // Characters that stand for themselves in Windows-1251.
         const std::pair<std::string_view, char> symbols[] = {
@@ -474,13 +525,18 @@ void appendEscaped(std::string& out, const std::string& line) {
 
 } // namespace
 
-bool isRtf(std::string_view bytes) { return bytes.starts_with("{\\rtf"); }
+bool isRtf(std::string_view bytes) {
+    return bytes.starts_with("{\\rtf");
+}
 
-std::string plainText(std::string rtf) { return Reader(std::move(rtf)).run(); }
+std::string plainText(std::string rtf) {
+    return Reader(std::move(rtf)).run();
+}
 
 std::string write(const std::vector<std::string>& lines) {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204 "
-                      "MS Sans Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 ";
+    std::string out =
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204 "
+        "MS Sans Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 ";
     for (const auto& line : lines) {
         appendEscaped(out, line);
         out += "\\par\r\n";

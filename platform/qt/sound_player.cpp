@@ -3,8 +3,8 @@
 #include "platform/core/file_error.h"
 #include "platform/core/paths.h"
 
-#include <QFile>
 #include <QAudioDevice>
+#include <QFile>
 #include <QMediaDevices>
 #include <QUrl>
 #include <array>

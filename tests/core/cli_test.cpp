@@ -19,10 +19,11 @@ struct CliRun {
 // Runs besedka-cli in the current folder with the given standard input.
 CliRun cli(const TempFolder& folder, const std::string& args, const std::string& input = "") {
     folder.write(".stdin", input);
-    const std::string command = std::string(BESEDKA_CLI) + " " + args +
-                                " <.stdin >.stdout 2>.stderr";
+    const std::string command =
+        std::string(BESEDKA_CLI) + " " + args + " <.stdin >.stdout 2>.stderr";
     const int raw = std::system(command.c_str());
-    CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read(".stdout"), folder.read(".stderr")};
+    CliRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, folder.read(".stdout"),
+               folder.read(".stderr")};
     return run;
 }
 

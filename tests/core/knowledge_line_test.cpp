@@ -8,7 +8,9 @@ namespace cp = besedka::cp1251;
 using Problems = std::vector<LineProblem>;
 
 namespace {
-Problems problems(const char* utf8) { return problemsOf(cp::fromUtf8(utf8)); }
+Problems problems(const char* utf8) {
+    return problemsOf(cp::fromUtf8(utf8));
+}
 } // namespace
 
 TEST(KnowledgeLine, WellFormedLinesParse) {
@@ -48,8 +50,8 @@ TEST(KnowledgeLine, UnusableButReadableLinesAreReported) {
     EXPECT_EQ(problems("ЁЖ^;Ответ;"), Problems{LineProblem::EmptyAnswer});
     EXPECT_EQ(problems("ЁЖ^Ответ;;"), Problems{LineProblem::EmptyAnswer});
     EXPECT_EQ(problems("ПОКА^До@свидания;"), Problems{LineProblem::MisplacedFarewell});
-    EXPECT_EQ(problems("ПОКА^Пока;@@"), (Problems{LineProblem::UnclosedAnswer,
-                                                   LineProblem::MisplacedFarewell}));
+    EXPECT_EQ(problems("ПОКА^Пока;@@"),
+              (Problems{LineProblem::UnclosedAnswer, LineProblem::MisplacedFarewell}));
     KnowledgeLine line;
     ASSERT_TRUE(parseKnowledgeLine(cp::fromUtf8("ЁЖ^;Ответ;"), line));
     EXPECT_EQ(line.answers.size(), 2u);

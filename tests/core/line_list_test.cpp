@@ -40,9 +40,12 @@ TEST(LineListLoad, PlainTextWithEitherLineEnd) {
 
 TEST(LineListLoad, OnlyOneFinalEmptyLineIsDropped) {
     TempFolder folder;
-    const std::pair<std::string, Lines> cases[] = {
-        {"", {}}, {"\r\n", {""}}, {"a\r\n\r\n", {"a", ""}}, {"a\r\n\r\nb", {"a", "", "b"}},
-        {"a\rb\r", {"a", "b"}}, {std::string("a\0b\r\n", 5), {"ab"}}};
+    const std::pair<std::string, Lines> cases[] = {{"", {}},
+                                                   {"\r\n", {""}},
+                                                   {"a\r\n\r\n", {"a", ""}},
+                                                   {"a\r\n\r\nb", {"a", "", "b"}},
+                                                   {"a\rb\r", {"a", "b"}},
+                                                   {std::string("a\0b\r\n", 5), {"ab"}}};
     for (const auto& [bytes, lines] : cases) {
         folder.write("f.txt", bytes);
         LineList list;

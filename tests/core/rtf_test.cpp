@@ -68,12 +68,14 @@ TEST(RtfWriter, EmptyLinesAndLeadingBlanksSurvive) {
 
 TEST(RtfReader, RichEditOutputWithTrailingNul) {
     const std::string rtf =
-        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204{\\*\\fname "
+        "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204{\\*"
+        "\\fname "
         "MS Sans Serif;}MS Sans Serif;}}\r\n{\\*\\generator Sample 1.0;}"
         "\\viewkind4\\uc1\\pard\\lang1049\\f0\\fs16\\'cf\\'d0\\'c8\\'c2\\'c5\\'d2.^\\'cf\\'f0\\'e8"
         "\\'e2\\'e5\\'f2!;\\par\r\n_\\'ca\\'c0\\'ca \\'c4\\'c5\\'cb\\'c0?^\\'d5\\'ee\\'f0\\'ee\\'f8"
         "\\'ee.;\\par\r\n}\r\n";
-    EXPECT_EQ(utf8Lines(rtf + std::string(1, '\0')), (Lines{"ПРИВЕТ.^Привет!;", "_КАК ДЕЛА?^Хорошо.;"}));
+    EXPECT_EQ(utf8Lines(rtf + std::string(1, '\0')),
+              (Lines{"ПРИВЕТ.^Привет!;", "_КАК ДЕЛА?^Хорошо.;"}));
 }
 
 TEST(RtfReader, WordStyleUnicodeWithFallbacks) {
@@ -107,26 +109,30 @@ TEST(RtfReader, OtherCodePagesAreConverted) {
     // 0xE0 is 'à' in Windows-1252 (no Cyrillic form: '?'), 'р' in KOI8-R's cousin CP866.
     EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg1252 \\'e0\\'a9\\par}"), (Lines{"?©"}));
     EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg866 \\'e0\\'a0\\par}"), (Lines{"ра"}));
-    EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 "
-                        "B;}}\\f0 \\'e9 {\\f1 \\'e9}\\par}"),
-              (Lines{"? й"}));
+    EXPECT_EQ(
+        utf8Lines("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 A;}{\\f1\\fcharset204 "
+                  "B;}}\\f0 \\'e9 {\\f1 \\'e9}\\par}"),
+        (Lines{"? й"}));
     EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg1250 \\'9a\\'e8\\par}"), (Lines{"??"}));
 }
 
 TEST(RtfReader, FilesOfOtherWriters) {
-    EXPECT_EQ(utf8Lines(sample("wordpad.rtf")), (Lines{"КАК ДЕЛА?^Отлично!;Неплохо.;", "Вторая строка"}));
+    EXPECT_EQ(utf8Lines(sample("wordpad.rtf")),
+              (Lines{"КАК ДЕЛА?^Отлично!;Неплохо.;", "Вторая строка"}));
     EXPECT_EQ(utf8Lines(sample("writer.rtf")), (Lines{"Первая строка", "Вторая — «строка»"}));
     EXPECT_EQ(utf8Lines(sample("pandoc.rtf")), (Lines{"Привет, мир.", "Ещё строка"}));
 }
 
 TEST(RtfReader, BrokenInputNeverCrashesAndKeepsWhatItCanRead) {
-    EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\par \\'e2"), (Lines{"При", "в"}));
+    EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\par \\'e2"),
+              (Lines{"При", "в"}));
     EXPECT_EQ(utf8Lines("{\\rtf1 a}}}}\\par b"), (Lines{"a"}));
     EXPECT_EQ(utf8Lines("{\\rtf1 \\'"), Lines{});
     EXPECT_EQ(utf8Lines("{\\rtf1 \\u"), Lines{});
     EXPECT_EQ(utf8Lines("{\\rtf1 \\bin999999999 x}"), Lines{});
-    EXPECT_EQ(utf8Lines("{\\rtf1 \\u99999999999999999 \\verylongcontrolwordthatgoesonandonandon1 x}"),
-              (Lines{"?x"}));
+    EXPECT_EQ(
+        utf8Lines("{\\rtf1 \\u99999999999999999 \\verylongcontrolwordthatgoesonandonandon1 x}"),
+        (Lines{"?x"}));
 
     std::string deep = "{\\rtf1 ";
     deep += std::string(100000, '{') + "deep" + std::string(100000, '}') + "\\par tail}";

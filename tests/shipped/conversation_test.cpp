@@ -42,10 +42,17 @@ TEST(ShippedConversation, AFirstDialogueIsAnsweredFromThePhraseBase) {
     Engine engine({workingList, session, exchange, random, view});
 
     const Step script[] = {
-        {"привет", 1},         {"как дела?", 1},          {"хорошо", 2},
-        {"как тебя зовут?", 1}, {"сколько тебе лет?", 1}, {"какая сегодня погода?", 1},
-        {"что ты любишь?", 1},  {"музыку", 2},             {"расскажи анекдот", 1},
-        {"спасибо", 1},         {"до свидания", 1},
+        {"привет", 1},
+        {"как дела?", 1},
+        {"хорошо", 2},
+        {"как тебя зовут?", 1},
+        {"сколько тебе лет?", 1},
+        {"какая сегодня погода?", 1},
+        {"что ты любишь?", 1},
+        {"музыку", 2},
+        {"расскажи анекдот", 1},
+        {"спасибо", 1},
+        {"до свидания", 1},
     };
     for (const auto& [phrase, depth] : script) {
         ASSERT_TRUE(engine.runTurn(cp1251::fromUtf8(phrase), view.previousLine(), Mode::CpuUser))

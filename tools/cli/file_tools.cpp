@@ -15,7 +15,9 @@ namespace {
 constexpr std::size_t kOutputChunk = 1 << 16;
 
 // File names come from the terminal in UTF-8; the program spells them in Windows-1251.
-std::string spelled(const std::string& argument) { return cp1251::fromUtf8(argument); }
+std::string spelled(const std::string& argument) {
+    return cp1251::fromUtf8(argument);
+}
 
 void printLine(const std::string& lineCp1251) {
     const std::string utf8 = cp1251::toUtf8(lineCp1251);
