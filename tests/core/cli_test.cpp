@@ -104,6 +104,7 @@ TEST(CliUsage, HelpAndBadArguments) {
     const CliRun help = cli(folder, "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("lint [FILE]"), std::string::npos);
+    EXPECT_EQ(cli(folder, "cat --help").out, help.out);
     EXPECT_EQ(cli(folder, "").status, 2);
     EXPECT_EQ(cli(folder, "frobnicate").status, 2);
     EXPECT_EQ(cli(folder, "cat").status, 2);

@@ -23,10 +23,18 @@ constexpr const char* kUsage =
 
 using Command = int (*)(const std::vector<std::string>&);
 
+bool asksForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    if (asksForHelp(argc, argv)) {
         std::fputs(kUsage, stdout);
         return besedka::cli::kFine;
     }
