@@ -1,9 +1,9 @@
 #include "engine/session_log.h"
 
 #include "engine/base_files.h"
+#include "engine/knowledge_stats.h"
 #include "platform/core/cp1251.h"
 
-#include <algorithm>
 
 namespace besedka {
 
@@ -16,8 +16,7 @@ const std::string kMargin(22, ' ');
 void appendSessionRecord(LineList& workingList, const LineList& sessionLog, const std::string& date,
                          const std::string& time) {
     workingList.load(base_files::kWordsAtExit);
-    // The header line is no phrase; an empty file holds none either.
-    const int phrases = std::max(workingList.count() - 1, 0);
+    const int phrases = incomingExpressions(workingList);
 
     workingList.load(base_files::kSessionLog);
     workingList.add("");
