@@ -4,7 +4,7 @@
 #include "platform/qt/error_report.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/message_box.h"
-#include "shell/tform1.h"
+#include "shell/windows.h"
 
 #include <QApplication>
 #include <memory>
@@ -15,17 +15,14 @@ int main(int argc, char* argv[]) {
     besedka::ErrorReport errorReport;
     besedka::ClockRandom random;
 
-    std::unique_ptr<besedka::TForm1> form1;
+    std::unique_ptr<besedka::Windows> windows;
     try {
-        form1 = std::make_unique<besedka::TForm1>(random);
+        windows = std::make_unique<besedka::Windows>(random);
     } catch (const besedka::FileError& error) {
         // A sound that cannot be opened stops start-up.
         besedka::MessageBox::showErrorAndWait(besedka::toQString(error.what()));
         return 1;
     }
-    // The other windows are created here, hidden, after the main window.
-
-    form1->centreOnDesktop();
-    form1->show();
+    windows->showMainWindow();
     return QApplication::exec();
 }

@@ -145,8 +145,49 @@ void TForm1::buildControls() {
 void TForm1::buildMenu() {
     N1 = menuBar()->addMenu(QStringLiteral("&Система"));
     N2 = N1->addAction(QStringLiteral("&Новый диалог"));
+    N23 = addSeparatorCommand(N1, QKeyCombination(Qt::Key_F5));
+    N17 = N1->addMenu(QStringLiteral("&Подробнее о базе:"));
+    N18 = N17->addAction(QStringLiteral("&Входящие выражения:"));
+    N19 = N17->addAction(QStringLiteral("&Исходящие выражения:"));
+    N20 = N17->addAction(QStringLiteral("&Итого:"));
     N3 = addSeparatorCommand(N1, QKeyCombination(Qt::ControlModifier, Qt::Key_Z));
     N4 = N1->addAction(QStringLiteral("В&ыход"));
+
+    N5 = menuBar()->addMenu(QStringLiteral("&Настройки"));
+    N6 = N5->addAction(QStringLiteral("&Цвет основного фона "));
+    N21 = N5->addAction(QStringLiteral("Ц&вет фона поля вывода реплик"));
+    N16 = N5->addAction(QStringLiteral("Цв&ет фона поля ввода реплик"));
+    N9 = N5->addAction(QStringLiteral("Цве&т шрифтов кнопок на панели"));
+    N7 = N5->addMenu(QStringLiteral("Цвет &реплик"));
+    User1 = N7->addAction(QStringLiteral("&User"));
+    Cpu1 = N7->addAction(QStringLiteral("&Cpu"));
+    Mystring2 = N7->addAction(QStringLiteral("&My string"));
+    N10 = N5->addMenu(QStringLiteral("&Параметры шрифта"));
+    User2 = N10->addAction(QStringLiteral("&User"));
+    Cpu2 = N10->addAction(QStringLiteral("&Cpu"));
+    Mystring1 = N10->addAction(QStringLiteral("&My string"));
+    N5->addSeparator();
+    N13 = addCheckItem(N5, QStringLiteral("Вернуть первоначальные настройки"), true);
+
+    N25 = menuBar()->addMenu(QStringLiteral("Сервис"));
+    N22 = N25->addAction(QStringLiteral("&Вызвать виртуальную клавиатуру"));
+    N24 = addCheckItem(N25, QStringLiteral("Speed Word"), false);
+    N40 = addCheckItem(N25, QStringLiteral("&Full Screen"), false);
+    N25->addSeparator();
+    N37 = N25->addMenu(QStringLiteral("&Режим"));
+    CpuUser1 = addCheckItem(N37, QStringLiteral("&Cpu\\User"), true);
+    Cpu31 = addCheckItem(N37, QStringLiteral("C&pu\\Cpu"), false);
+    N38 = N25->addAction(QStringLiteral("Ре&дактор"));
+
+    N11 = menuBar()->addMenu(QStringLiteral("С&правка"));
+    N12 = N11->addAction(QStringLiteral("&О программе..."));
+}
+
+QAction* TForm1::addCheckItem(QMenu* menu, const QString& text, bool checked) {
+    QAction* item = menu->addAction(text);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    return item;
 }
 
 QAction* TForm1::addSeparatorCommand(QMenu* menu, QKeyCombination key) {

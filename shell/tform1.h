@@ -19,6 +19,10 @@
 
 namespace besedka {
 
+class TForm2;
+class TForm3;
+class TForm4;
+
 // The main window. Its controls and timers are the program's state, as the other windows and
 // the tests see it; its handlers are plain methods, run by the controls and timers through
 // the error guard, and by tests directly, one tick at a time.
@@ -42,9 +46,49 @@ public:
 
     // Menu "&Система".
     QMenu* N1 = nullptr;
-    QAction* N2 = nullptr; // "&Новый диалог"
-    QAction* N3 = nullptr; // undo, Ctrl+Z; a separator line in the menu
-    QAction* N4 = nullptr; // "В&ыход"
+    QAction* N2 = nullptr;  // "&Новый диалог"
+    QAction* N23 = nullptr; // Speed Word completion, F5; a separator line in the menu
+    QMenu* N17 = nullptr;   // "&Подробнее о базе:"
+    QAction* N18 = nullptr; // "&Входящие выражения:"
+    QAction* N19 = nullptr; // "&Исходящие выражения:"
+    QAction* N20 = nullptr; // "&Итого:"
+    QAction* N3 = nullptr;  // undo, Ctrl+Z; a separator line in the menu
+    QAction* N4 = nullptr;  // "В&ыход"
+
+    // Menu "&Настройки".
+    QMenu* N5 = nullptr;
+    QAction* N6 = nullptr;  // "&Цвет основного фона "
+    QAction* N21 = nullptr; // "Ц&вет фона поля вывода реплик"
+    QAction* N16 = nullptr; // "Цв&ет фона поля ввода реплик"
+    QAction* N9 = nullptr;  // "Цве&т шрифтов кнопок на панели"
+    QMenu* N7 = nullptr;    // "Цвет &реплик"
+    QAction* User1 = nullptr;
+    QAction* Cpu1 = nullptr;
+    QAction* Mystring2 = nullptr;
+    QMenu* N10 = nullptr; // "&Параметры шрифта"
+    QAction* User2 = nullptr;
+    QAction* Cpu2 = nullptr;
+    QAction* Mystring1 = nullptr;
+    QAction* N13 = nullptr; // "Вернуть первоначальные настройки", checked while all are default
+
+    // Menu "Сервис".
+    QMenu* N25 = nullptr;
+    QAction* N22 = nullptr; // "&Вызвать виртуальную клавиатуру"
+    QAction* N24 = nullptr; // "Speed Word"
+    QAction* N40 = nullptr; // "&Full Screen"
+    QMenu* N37 = nullptr;   // "&Режим"
+    QAction* CpuUser1 = nullptr;
+    QAction* Cpu31 = nullptr;
+    QAction* N38 = nullptr; // "Ре&дактор"
+
+    // Menu "С&правка".
+    QMenu* N11 = nullptr;
+    QAction* N12 = nullptr; // "&О программе..."
+
+    // The other windows, created hidden after this one; the main window shows and hides them.
+    TForm2* Form2 = nullptr;
+    TForm3* Form3 = nullptr;
+    TForm4* Form4 = nullptr;
 
     // Hidden line lists: the knowledge-base working list, the session buffer and the
     // exchange buffer.
@@ -101,6 +145,12 @@ public:
 
     void centreOnDesktop();
 
+    // Conversation modes and autonomous remarks (modes/).
+
+    // Input aids (input_aids/).
+
+    // Statistics, appearance, full screen and the About window (shell/).
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -108,6 +158,7 @@ private:
     void buildControls();
     void buildMenu();
     QAction* addSeparatorCommand(QMenu* menu, QKeyCombination key);
+    QAction* addCheckItem(QMenu* menu, const QString& text, bool checked);
     void connectHandlers();
     void finishLoading();
     // Every top-level menu of the menu bar.

@@ -62,17 +62,63 @@ TEST_F(StartUpTest, ControlsSitWhereTheLayoutPutsThem) {
     EXPECT_EQ(form->Talk->text(), u"<ENTER> (Для кнопки сказать)"_s);
     EXPECT_EQ(form->Input->maxLength(), 255);
     EXPECT_TRUE(form->RE1->isReadOnly());
+}
 
-    EXPECT_EQ(form->N1->title(), u"&Система"_s);
-    const QList<QAction*> items = form->N1->actions();
-    ASSERT_EQ(items.size(), 3);
-    EXPECT_EQ(items[0], form->N2);
-    EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2], form->N4);
-    EXPECT_EQ(form->N2->text(), u"&Новый диалог"_s);
+// The menu tree as captions, depth-first; a submenu's items follow it indented, "-" is a line.
+QStringList menuTree(const QList<QAction*>& actions, const QString& indent = {}) {
+    QStringList tree;
+    for (const QAction* action : actions) {
+        tree.append(indent + (action->isSeparator() ? u"-"_s : action->text()) +
+                    (action->isChecked() ? u" [x]"_s : QString()));
+        if (action->menu())
+            tree += menuTree(action->menu()->actions(), indent + u"  "_s);
+    }
+    return tree;
+}
+
+TEST_F(StartUpTest, TheMenuTreeHoldsEveryCommandInItsPlace) {
+    open();
+    const QStringList expected = {u"&Система"_s,
+                                  u"  &Новый диалог"_s,
+                                  u"  -"_s,
+                                  u"  &Подробнее о базе:"_s,
+                                  u"    &Входящие выражения:"_s,
+                                  u"    &Исходящие выражения:"_s,
+                                  u"    &Итого:"_s,
+                                  u"  -"_s,
+                                  u"  В&ыход"_s,
+                                  u"&Настройки"_s,
+                                  u"  &Цвет основного фона "_s,
+                                  u"  Ц&вет фона поля вывода реплик"_s,
+                                  u"  Цв&ет фона поля ввода реплик"_s,
+                                  u"  Цве&т шрифтов кнопок на панели"_s,
+                                  u"  Цвет &реплик"_s,
+                                  u"    &User"_s,
+                                  u"    &Cpu"_s,
+                                  u"    &My string"_s,
+                                  u"  &Параметры шрифта"_s,
+                                  u"    &User"_s,
+                                  u"    &Cpu"_s,
+                                  u"    &My string"_s,
+                                  u"  -"_s,
+                                  u"  Вернуть первоначальные настройки [x]"_s,
+                                  u"Сервис"_s,
+                                  u"  &Вызвать виртуальную клавиатуру"_s,
+                                  u"  Speed Word"_s,
+                                  u"  &Full Screen"_s,
+                                  u"  -"_s,
+                                  u"  &Режим"_s,
+                                  u"    &Cpu\\User [x]"_s,
+                                  u"    C&pu\\Cpu"_s,
+                                  u"  Ре&дактор"_s,
+                                  u"С&правка"_s,
+                                  u"  &О программе..."_s};
+    EXPECT_EQ(menuTree(form->menuBar()->actions()), expected);
+    // The separator lines carry their commands' keys; the window holds the commands.
     EXPECT_TRUE(form->actions().contains(form->N3));
     EXPECT_EQ(form->N3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_EQ(form->N4->text(), u"В&ыход"_s);
+    EXPECT_TRUE(form->actions().contains(form->N23));
+    EXPECT_EQ(form->N23->shortcut(), QKeySequence(Qt::Key_F5));
 }
 
 TEST_F(StartUpTest, TheLoadStepCountsThePhraseBaseAndUnlocksTheInput) {

@@ -16,10 +16,10 @@ WindowTest::~WindowTest() {
 }
 
 TForm1& WindowTest::open() {
-    form = std::make_unique<TForm1>(random);
-    form->centreOnDesktop();
-    form->show();
-    QApplication::setActiveWindow(form.get());
+    windows = std::make_unique<Windows>(random);
+    form = &windows->form1();
+    windows->showMainWindow();
+    QApplication::setActiveWindow(form);
     return *form;
 }
 

@@ -3,7 +3,7 @@
 #include "platform/core/random_source.h"
 #include "platform/qt/error_report.h"
 #include "platform/qt/message_box.h"
-#include "shell/tform1.h"
+#include "shell/windows.h"
 #include "work_folder.h"
 
 #include <QString>
@@ -47,7 +47,8 @@ protected:
     ErrorReport errors{[this] { return now; }};
     MessageBox::Recorder boxes;
     SeededRandom random{2024};
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<Windows> windows;
+    TForm1* form = nullptr;
 };
 
 } // namespace besedka::test

@@ -1,0 +1,15 @@
+#include "shell/windows.h"
+
+namespace besedka {
+
+Windows::Windows(RandomSource& random)
+    : form1_(std::make_unique<TForm1>(random)), form2_(std::make_unique<TForm2>(*form1_)) {
+    form1_->Form2 = form2_.get();
+}
+
+void Windows::showMainWindow() {
+    form1_->centreOnDesktop();
+    form1_->show();
+}
+
+} // namespace besedka
