@@ -206,6 +206,8 @@ void TForm1::connectHandlers() {
     T4.setHandler([this] { T4Timer(); });
     T7.setHandler([this] { T7Timer(); });
 
+    connectModeHandlers();
+
     connect(Speak, &QPushButton::clicked, this, guarded([this] { SpeakClick(); }));
     connect(Talk, &QPushButton::clicked, this, guarded([this] { TalkClick(); }));
     connect(Cancel, &QPushButton::clicked, this, guarded([this] { CancelClick(); }));
@@ -319,14 +321,19 @@ void TForm1::centreOnDesktop() {
 
 void TForm1::SpeakClick() {
     const std::string previousLine = toEngineText(RE1->lineAt(RE1->lineCount() - 2));
-    if (engine_.runTurn(toEngineText(Input->text()), previousLine, Mode::CpuUser)) {
+    const bool cpuCpu = Cpu31->isChecked();
+    const std::string phrase = cpuCpu ? LoadtxtCpuCpu.get(0) : toEngineText(Input->text());
+    if (engine_.runTurn(phrase, previousLine, cpuCpu ? Mode::CpuCpu : Mode::CpuUser,
+                        cpuCpu ? exchangePath() : std::string())) {
         Input->clear();
         IdleTicks = 0;
     }
 }
 
 void TForm1::TalkClick() {
-    Speak->click();
+    // As a click on "Сказать", even while it is disabled: in the Cpu\Cpu mode Enter starts a
+    // turn on the exchange file whatever the input line holds.
+    SpeakClick();
 }
 
 void TForm1::CancelClick() {

@@ -146,6 +146,15 @@ public:
     void centreOnDesktop();
 
     // Conversation modes and autonomous remarks (modes/).
+    // Milliseconds counted by T9 towards the follow-up remark; kept when a turn stops T9.
+    int FollowUpWait = 0;
+    void T2Timer();
+    void T9Timer();
+    void T10Timer();
+    void T6Timer();
+    void CpuUser1Click();
+    void Cpu31Click();
+    void N38Click();
 
     // Input aids (input_aids/).
 
@@ -161,6 +170,9 @@ private:
     QAction* addCheckItem(QMenu* menu, const QString& text, bool checked);
     void connectHandlers();
     void finishLoading();
+    void connectModeHandlers();
+    // The path in the editor window, as the engine spells paths.
+    std::string exchangePath() const;
     // Every top-level menu of the menu bar.
     void setMenusEnabled(bool enabled);
     int drawBetween(int lowest, int highest);
