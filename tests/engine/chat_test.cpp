@@ -1,11 +1,15 @@
 #include "tests/engine/engine_fixture.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace besedka::test {
 
@@ -154,6 +158,11 @@ TEST(Chat, RejectsArgumentsItDoesNotKnow) {
     EXPECT_EQ(chat(folder, "", "--seed").status, 2);
     EXPECT_EQ(chat(folder, "", "--seed x").status, 2);
     EXPECT_EQ(chat(folder, "", "--fast").status, 2);
+    EXPECT_EQ(chat(folder, "", "--period 1").status, 2);
+    EXPECT_EQ(chat(folder, "", "--exchange").status, 2);
+    EXPECT_EQ(chat(folder, "", "--exchange f --period 0").status, 2);
+    EXPECT_EQ(chat(folder, "", "--exchange f --period 1s").status, 2);
+    EXPECT_EQ(chat(folder, "", "--exchange f --turns -1").status, 2);
     EXPECT_EQ(folder.read("Log.Quorel"), Lines{});
 }
 
@@ -165,6 +174,120 @@ TEST(Chat, AMissingLogIsReportedAtTheEnd) {
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("Cannot open file Base\\Log.Quorel"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(folder.path("Log.Quorel")));
+}
+
+namespace {
+
+// Two phrases that answer each other, and a farewell.
+void writeExchangeBase(const BaseFolder& folder) {
+    folder.writeExampleBase();
+    folder.write("Words.Dat",
+                 {"Фразы", "ПРИВЕТ.^Здравствуй!;", "ЗДРАВСТВУЙ!^Как дела?;", "ПОКА.^Прощай!;@"});
+}
+
+// `besedka-cli chat ARGS` started in the folder without waiting for it; output goes to
+// output.txt and errors.txt there, and standard input is empty.
+pid_t startChat(const BaseFolder& folder, const std::vector<std::string>& args) {
+    const pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    std::filesystem::current_path(folder.root());
+    const int output = open("output.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int errors = open("errors.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int nothing = open("/dev/null", O_RDONLY);
+    dup2(output, STDOUT_FILENO);
+    dup2(errors, STDERR_FILENO);
+    dup2(nothing, STDIN_FILENO);
+    std::vector<char*> argv{const_cast<char*>(BESEDKA_CLI), const_cast<char*>("chat")};
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(BESEDKA_CLI, argv.data());
+    _exit(127);
+}
+
+int exitStatusOf(pid_t pid) {
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// Whether the process has a handler of its own for the signal (from /proc).
+bool catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("SigCgt:"))
+            return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1) & 1) != 0;
+    }
+    return false;
+}
+
+template <typename Condition> bool waitUntil(Condition condition) {
+    for (int i = 0; i < 2000 && !condition(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return condition();
+}
+
+} // namespace
+
+TEST(ChatExchange, AnswersLineZeroOfTheFileAndWritesEachReplyBack) {
+    BaseFolder folder;
+    writeExchangeBase(folder);
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary)
+        << "\xcf\xd0\xc8\xc2\xc5\xd2\r\nlater lines are ignored\r\n";
+    // Typed input would be answered first; the exchange mode reads none.
+    const ChatRun run =
+        chat(folder, "пока\n", "--seed 7 --exchange Base/exchange.txt --period 0.01 --turns 2");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     ПРИВЕТ.", "CPU:     Здравствуй!",
+                                              "USER:     Здравствуй!", "CPU:     Как дела?"}));
+    EXPECT_EQ(recordedSession(folder), run.out);
+    EXPECT_TRUE(slurp(folder.path("exchange.txt")).starts_with("{\\rtf1"));
+    EXPECT_EQ(folder.read("exchange.txt"), Lines{"Как дела?"});
+}
+
+TEST(ChatExchange, AFarewellFromTheFileEndsTheChat) {
+    BaseFolder folder;
+    writeExchangeBase(folder);
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << "\xcf\xce\xca\xc0\r\n";
+    const ChatRun run = chat(folder, "", "--seed 7 --exchange Base/exchange.txt --period 0.01");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     ПОКА.", "CPU:     Прощай!"}));
+}
+
+TEST(ChatExchange, AMissingFileIsReportedAtMostOnceASecondAndPolledAgain) {
+    BaseFolder folder;
+    writeExchangeBase(folder);
+    const auto started = std::chrono::steady_clock::now();
+    const pid_t pid = startChat(folder, {"--seed", "7", "--exchange", "Base/exchange.txt",
+                                         "--period", "0.01", "--turns", "1"});
+    ASSERT_TRUE(waitUntil([&] { return !slurp(folder.root() / "errors.txt").empty(); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << "\xcf\xd0\xc8\xc2\xc5\xd2";
+    ASSERT_EQ(exitStatusOf(pid), 0);
+    const auto seconds =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started)
+            .count();
+
+    const Lines errors = splitLines(slurp(folder.root() / "errors.txt"));
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors.front(), "besedka-cli: Cannot open file Base/exchange.txt");
+    EXPECT_LE(static_cast<long long>(errors.size()), seconds + 1);
+    EXPECT_EQ(withoutRemarks(splitLines(slurp(folder.root() / "output.txt"))),
+              (Lines{"USER:     ПРИВЕТ.", "CPU:     Здравствуй!"}));
+}
+
+TEST(ChatExchange, CtrlCEndsTheChatWithTheSessionRecorded) {
+    BaseFolder folder;
+    writeExchangeBase(folder);
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << "\xcf\xd0\xc8\xc2\xc5\xd2";
+    const pid_t pid =
+        startChat(folder, {"--seed", "7", "--exchange", "Base/exchange.txt", "--period", "60"});
+    ASSERT_TRUE(waitUntil([&] { return catches(pid, SIGINT); }));
+    kill(pid, SIGINT);
+    EXPECT_EQ(exitStatusOf(pid), 0);
+    EXPECT_NE(recordedSession(folder), Lines{"no record"});
+    EXPECT_EQ(folder.read("exchange.txt"), Lines{"ПРИВЕТ"});
 }
 
 } // namespace besedka::test

@@ -7,11 +7,16 @@
 #include "tools/cli/commands.h"
 
 #include <charconv>
+#include <chrono>
 #include <clocale>
+#include <cmath>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -56,6 +61,9 @@ public:
     SessionPrinter(const LineList& session, bool forPerson)
         : session_(session), forPerson_(forPerson) {}
 
+    // When the phrases come from a file, a person has typed none of them.
+    void showUserLines() { showUserLines_ = true; }
+
     void printNewLines() {
         for (; shown_ < session_.count(); ++shown_)
             print(session_.lines()[static_cast<std::size_t>(shown_)]);
@@ -69,22 +77,123 @@ private:
             return;
         }
         const std::string_view cpuPrefix = kCpuPrefix;
+        const std::string_view userPrefix = kUserPrefix;
         if (line.starts_with(cpuPrefix))
             writeUtf8(cp1251::fromUtf8("  Беседка: ") + line.substr(cpuPrefix.size()) + '\n');
+        else if (showUserLines_ && line.starts_with(userPrefix))
+            writeUtf8(cp1251::fromUtf8("Вы: ") + line.substr(userPrefix.size()) + '\n');
     }
 
     const LineList& session_;
     bool forPerson_;
+    bool showUserLines_ = false;
     int shown_ = 0;
 };
 
-std::optional<std::uint32_t> parseSeed(const std::vector<std::string>& args) {
-    std::uint32_t seed = 0;
-    const std::string& text = args[1];
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+constexpr const char* kChatUsage =
+    "usage: besedka-cli chat [--seed N] [--exchange FILE [--period SECONDS] [--turns N]]";
+
+template <typename Number> std::optional<Number> parseWhole(const std::string& text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    return seed;
+    return value;
+}
+
+std::optional<double> parseSeconds(const std::string& text) {
+    char* end = nullptr;
+    const double seconds = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !std::isfinite(seconds) || seconds <= 0)
+        return std::nullopt;
+    return seconds;
+}
+
+// The Cpu\Cpu mode of the terminal: phrases from line 0 of a file, replies written back to it.
+struct ExchangeOptions {
+    std::string path; // as the engine spells paths
+    std::chrono::duration<double> period{1.0};
+    std::optional<long long> turns;
+};
+
+struct ChatOptions {
+    std::optional<std::uint32_t> seed;
+    std::optional<ExchangeOptions> exchange;
+};
+
+// What is wrong with one option and its value; empty when it is understood.
+std::string takeOption(const std::string& option, const std::string& value, ChatOptions& options,
+                       ExchangeOptions& exchange) {
+    if (option == "--seed") {
+        options.seed = parseWhole<std::uint32_t>(value);
+        return options.seed ? "" : "--seed takes a whole number from 0 to 4294967295";
+    }
+    if (option == "--exchange") {
+        exchange.path = cp1251::fromUtf8(value);
+        return value.empty() ? "--exchange takes the path of the exchange file" : "";
+    }
+    if (option == "--period") {
+        const auto seconds = parseSeconds(value);
+        exchange.period = std::chrono::duration<double>(seconds.value_or(0));
+        return seconds ? "" : "--period takes a positive number of seconds";
+    }
+    if (option == "--turns") {
+        exchange.turns = parseWhole<long long>(value);
+        return exchange.turns && *exchange.turns > 0 ? "" : "--turns takes a positive whole number";
+    }
+    return kChatUsage;
+}
+
+// Null, with the reason shown, when the arguments are not understood.
+std::optional<ChatOptions> parseChatOptions(const std::vector<std::string>& args) {
+    ChatOptions options;
+    ExchangeOptions exchange;
+    bool exchangeOptionGiven = false;
+    for (std::size_t i = 0; i < args.size(); i += 2) {
+        const std::string& option = args[i];
+        const std::string problem = i + 1 == args.size()
+                                        ? option + " needs a value; " + kChatUsage
+                                        : takeOption(option, args[i + 1], options, exchange);
+        if (!problem.empty()) {
+            trouble(problem);
+            return std::nullopt;
+        }
+        exchangeOptionGiven = exchangeOptionGiven || option != "--seed";
+    }
+    if (exchangeOptionGiven && exchange.path.empty()) {
+        trouble(std::string("--period and --turns go with --exchange; ") + kChatUsage);
+        return std::nullopt;
+    }
+    if (exchangeOptionGiven)
+        options.exchange = exchange;
+    return options;
+}
+
+std::unique_ptr<RandomSource> randomFor(const ChatOptions& options) {
+    if (options.seed)
+        return std::make_unique<SeededRandom>(*options.seed);
+    return std::make_unique<ClockRandom>();
+}
+
+volatile std::sig_atomic_t interrupted = 0;
+
+// Ctrl+C ends an exchange conversation between two turns, so the session is still recorded.
+void stopOnInterrupt() {
+    struct sigaction action = {};
+    action.sa_handler = [](int) { interrupted = 1; };
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+// Sleeps for the period, waking early when interrupted.
+void waitFor(std::chrono::duration<double> period) {
+    const auto until = std::chrono::steady_clock::now() +
+                       std::chrono::duration_cast<std::chrono::steady_clock::duration>(period);
+    constexpr std::chrono::milliseconds kSlice{20};
+    while (!interrupted && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            kSlice, until - std::chrono::steady_clock::now()));
 }
 
 // A file error ends the step that failed and is shown; the chat goes on.
@@ -98,34 +207,23 @@ template <typename Step> bool guarded(Step step) {
     }
 }
 
-// Null, with the reason shown, when the arguments are not understood.
-std::unique_ptr<RandomSource> randomFor(const std::vector<std::string>& args) {
-    if (args.empty())
-        return std::make_unique<ClockRandom>();
-    if (args.size() != 2 || args[0] != "--seed") {
-        trouble("usage: besedka-cli chat [--seed N]");
-        return nullptr;
-    }
-    const auto seed = parseSeed(args);
-    if (!seed) {
-        trouble("--seed takes a whole number from 0 to 4294967295");
-        return nullptr;
-    }
-    return std::make_unique<SeededRandom>(*seed);
-}
-
 // The main window's objects and timers, played out one line of input after another.
 class Chat {
 public:
-    explicit Chat(RandomSource& random)
+    // Without typed input, nobody is prompted.
+    Chat(RandomSource& random, bool typedInput)
         : engine_({workingList_, session_, exchange_, random, view_}),
-          forPerson_(::isatty(STDOUT_FILENO) == 1),
-          prompt_(forPerson_ && ::isatty(STDIN_FILENO) == 1), printer_(session_, forPerson_) {}
+          forPerson_(::isatty(STDOUT_FILENO) == 1), typedInput_(typedInput),
+          prompt_(typedInput && forPerson_ && ::isatty(STDIN_FILENO) == 1),
+          printer_(session_, forPerson_) {}
 
     // As the greeting timer does: a failed greeting is drawn again until a draw says no.
     void greet() {
         if (prompt_)
             writeUtf8(cp1251::fromUtf8("Беседка слушает. Ctrl+D заканчивает разговор.\n"));
+        else if (forPerson_ && !typedInput_)
+            writeUtf8(cp1251::fromUtf8("Беседка отвечает на фразы из файла. Ctrl+C заканчивает "
+                                       "разговор.\n"));
         while (!guarded([this] { engine_.greet(); })) {
         }
         printer_.printNewLines();
@@ -134,15 +232,32 @@ public:
     // Until a farewell reply or the end of input.
     void converse() {
         std::string phrase;
-        while (!view_.closing() && readPhrase(phrase)) {
-            guarded(
-                [&] { engine_.runTurn(phrase, view_.previousTranscriptLine(), Mode::CpuUser); });
-            printer_.printNewLines();
-            // The closing animation would end the program before the remark came.
-            if (!view_.closing() && view_.takeFollowUp()) {
-                engine_.sayFollowUpRemark();
-                printer_.printNewLines();
+        while (!view_.closing() && readPhrase(phrase))
+            takeTurn(phrase, Mode::CpuUser);
+    }
+
+    // One turn per period on the exchange file, until the turns are done, a farewell reply or
+    // Ctrl+C. A file that cannot be read is reported at most once a second and polled again.
+    void converseThrough(const ExchangeOptions& exchange) {
+        printer_.showUserLines();
+        long long turns = 0;
+        std::optional<std::chrono::steady_clock::time_point> lastReport;
+        while (!view_.closing() && !interrupted && (!exchange.turns || turns < *exchange.turns)) {
+            waitFor(exchange.period);
+            if (interrupted)
+                break;
+            try {
+                exchange_.load(exchange.path);
+            } catch (const FileError& e) {
+                const auto now = std::chrono::steady_clock::now();
+                if (!lastReport || now - *lastReport >= std::chrono::seconds(1)) {
+                    trouble(e.what());
+                    lastReport = now;
+                }
+                continue;
             }
+            if (takeTurn(exchange_.get(0), Mode::CpuCpu, exchange.path))
+                ++turns;
         }
     }
 
@@ -154,6 +269,21 @@ public:
     }
 
 private:
+    // Whether a turn was taken: an empty phrase takes none.
+    bool takeTurn(const std::string& phrase, Mode mode, const std::string& exchangePath = {}) {
+        bool taken = false;
+        guarded([&] {
+            taken = engine_.runTurn(phrase, view_.previousTranscriptLine(), mode, exchangePath);
+        });
+        printer_.printNewLines();
+        // The closing animation would end the program before the remark came.
+        if (!view_.closing() && view_.takeFollowUp()) {
+            engine_.sayFollowUpRemark();
+            printer_.printNewLines();
+        }
+        return taken;
+    }
+
     bool readPhrase(std::string& phrase) {
         if (prompt_)
             writeUtf8(cp1251::fromUtf8("Вы: "));
@@ -174,6 +304,7 @@ private:
     ChatView view_;
     Engine engine_;
     bool forPerson_;
+    bool typedInput_;
     bool prompt_;
     SessionPrinter printer_;
 };
@@ -181,13 +312,19 @@ private:
 } // namespace
 
 int runChat(const std::vector<std::string>& args) {
-    const auto random = randomFor(args);
-    if (!random)
+    const auto options = parseChatOptions(args);
+    if (!options)
         return kTrouble;
+    const auto random = randomFor(*options);
     std::setlocale(LC_TIME, "");
-    Chat chat(*random);
+    Chat chat(*random, !options->exchange);
     chat.greet();
-    chat.converse();
+    if (options->exchange) {
+        stopOnInterrupt();
+        chat.converseThrough(*options->exchange);
+    } else {
+        chat.converse();
+    }
     return chat.recordSession() ? kFine : kTrouble;
 }
 

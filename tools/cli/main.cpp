@@ -17,6 +17,9 @@ constexpr const char* kUsage =
     "  stats         print the knowledge-base counts of the Base\\ folder\n"
     "  chat [--seed N]\n"
     "                talk to Besedka in the terminal\n"
+    "  chat [--seed N] --exchange FILE [--period SECONDS] [--turns N]\n"
+    "                answer line 0 of FILE once a period (default 1 second) and write each\n"
+    "                reply back to FILE; ends after N turns, on a farewell or on Ctrl+C\n"
     "  --help        print this help\n"
     "\n"
     "Exit status: 0 fine, 1 findings, 2 usage or file error.\n";
