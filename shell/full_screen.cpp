@@ -23,9 +23,11 @@ void TForm1::N40Click() {
     }
     N40->setChecked(false);
     N40->setText(QStringLiteral("Full Screen"));
-    const QSize normalSize = normalGeometry().size();
+    const QRect normal = normalGeometry();
     showNormal();
-    setFixedSize(normalSize);
+    setFixedSize(normal.size());
+    // Back where it was, too: the desktop may not put it back by itself.
+    setGeometry(normal);
     TabControl1->resize(588, 313);
     RE1->resize(581, 305);
     TabControl2->setGeometry(TabControl2->x(), 312, 585, TabControl2->height());

@@ -28,9 +28,15 @@ FontSpec toFontSpec(const QFont& font) {
 }
 
 // The dialog has no option for leaving the effects out; they are the group of its check boxes.
+// The group keeps its room, which the sample beside it needs.
 void hideEffects(QFontDialog& dialog) {
-    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>())
-        effect->parentWidget()->hide();
+    for (QCheckBox* effect : dialog.findChildren<QCheckBox*>()) {
+        QWidget* effects = effect->parentWidget();
+        QSizePolicy policy = effects->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        effects->setSizePolicy(policy);
+        effects->hide();
+    }
 }
 
 std::optional<QColor> runColorDialog(const QColor& shown, QWidget* parent) {
@@ -47,14 +53,17 @@ std::optional<FontSpec> runFontDialog(const FontSpec& shown, const FontChoice& c
         hideEffects(dialog);
     // A size the chooser does not offer springs back, so the dialog never shows one.
     QObject::connect(
-        &dialog, &QFontDialog::currentFontChanged, &dialog, [&dialog, choice](const QFont& font) {
+        &dialog, &QFontDialog::currentFontChanged, &dialog,
+        [&dialog, choice](const QFont& font) {
             const int size = std::clamp(font.pointSize(), choice.smallestSize, choice.largestSize);
             if (size == font.pointSize())
                 return;
             QFont offered = font;
             offered.setPointSize(size);
             dialog.setCurrentFont(offered);
-        });
+        },
+        // After the size list has taken the click, so that it shows the size put back.
+        Qt::QueuedConnection);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return toFontSpec(dialog.selectedFont());
