@@ -59,9 +59,8 @@ void TForm1::N16Click() {
 }
 
 void TForm1::N9Click() {
-    N13->setChecked(false);
     for (QPushButton* button : {Speak, Cancel, EnRus}) {
-        if (ColorDialog1.execute(this))
+        if (choose(*this, ColorDialog1))
             paintEnabledText(button, QPalette::ButtonText, ColorDialog1.color());
     }
 }

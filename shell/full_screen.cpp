@@ -4,12 +4,6 @@
 
 namespace besedka {
 
-namespace {
-
-constexpr int kStatusBarHeight = 19;
-
-} // namespace
-
 void TForm1::N40Click() {
     if (!N40->isChecked()) {
         N40->setChecked(true);
@@ -53,7 +47,7 @@ void TForm1::layOutFullScreen() {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     const QSize client = centralWidget()->size();
-    SB1->setGeometry(0, client.height() - kStatusBarHeight, client.width(), kStatusBarHeight);
+    SB1->setGeometry(0, client.height() - SB1->height(), client.width(), SB1->height());
     // The platform maximises the window after the command, in one or more steps.
     if (N40->isChecked() && isMaximized())
         layOutFullScreen();

@@ -90,14 +90,5 @@ TEST_F(StatisticsTest, AMissingPhraseBaseChangesNoCaption) {
     EXPECT_TRUE(form->T8.enabled());
 }
 
-TEST_F(StatisticsTest, TheTimerCountsOnceASecondAfterStart) {
-    open();
-    EXPECT_TRUE(form->T8.enabled());
-    EXPECT_EQ(form->T8.interval(), 1000);
-    // Three lines of one answer each, and one line in each reply file.
-    form->T8Timer();
-    EXPECT_EQ(captions(), countsOf(3, 3 + 6, 12));
-}
-
 } // namespace
 } // namespace besedka::test
