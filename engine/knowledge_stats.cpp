@@ -36,10 +36,13 @@ int answersIn(const LineList& phraseBase) {
     return answers;
 }
 
-ExpressionCounts countExpressions(LineList& workingList) {
+ExpressionCounts countExpressions(LineList& workingList,
+                                  const std::function<void(int incoming)>& incomingCounted) {
     ExpressionCounts counts;
     workingList.load(base_files::kWords);
     counts.incoming = incomingExpressions(workingList);
+    if (incomingCounted)
+        incomingCounted(counts.incoming);
     for (const char* file : kCountedReplyFiles) {
         workingList.load(file);
         counts.outgoing += workingList.count();

@@ -3,6 +3,7 @@
 #include "engine/base_files.h"
 #include "platform/core/line_list.h"
 
+#include <functional>
 #include <string>
 
 namespace besedka {
@@ -35,6 +36,8 @@ int incomingExpressions(const LineList& phraseBase);
 int answersIn(const LineList& phraseBase);
 
 // Loads each file into the working list in turn, as the menu's statistics do; throws FileError.
-ExpressionCounts countExpressions(LineList& workingList);
+// incomingCounted learns the incoming count as soon as it is known, before a reply file can fail.
+ExpressionCounts countExpressions(LineList& workingList,
+                                  const std::function<void(int incoming)>& incomingCounted = {});
 
 } // namespace besedka

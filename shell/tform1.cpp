@@ -8,6 +8,7 @@
 #include "platform/qt/busy_cursor.h"
 #include "platform/qt/engine_text.h"
 #include "platform/qt/error_report.h"
+#include "shell/look.h"
 #include "shell/menu_keys_first.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,6 @@ namespace besedka {
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
 const QColor kGrayText(128, 128, 128);
 constexpr QSize kClientSize(587, 361);
 // Small enough to look closed, large enough to remain a window on any desktop.
@@ -40,17 +40,6 @@ QString loadedText() {
 }
 QString cpuUserModeText() {
     return QStringLiteral("Режим Cpu\\User");
-}
-
-FontSpec defaultFont() {
-    return {QStringLiteral("MS Sans Serif"), 8};
-}
-
-void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 QFrame* tablessFrame(QWidget* parent, const QRect& geometry) {
@@ -82,7 +71,7 @@ TForm1::TForm1(RandomSource& random)
     : MP1("Sound\\KeyBoard.wav"), MP2("Sound\\Button3.wav"), MP3("Sound\\Button2.wav"),
       MP4("Sound\\Button1.wav"), MP5("Sound\\CpuSound.wav"), MP6("Sound\\Close.wav"),
       ColorDialog1(Qt::black), ColorDialog2(Qt::black), ColorDialog3(Qt::black),
-      FontDialog1(defaultFont()), FontDialog2(defaultFont()), FontDialog3(defaultFont()),
+      FontDialog1(lineChooser()), FontDialog2(lineChooser()), FontDialog3(inputChooser()),
       T1(1, true), T2(1000, true), T3(1, true), T4(1, false), T5(1, true), T6(1, false),
       T7(1, true), T8(1000, true), T9(1000, false), T10(1, false), T11(1, true), random_(random),
       engine_({RE2, Log, LoadtxtCpuCpu, random, *this}) {
@@ -220,6 +209,30 @@ void TForm1::connectHandlers() {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, Talk, &QPushButton::click);
     }
+
+    // Statistics, appearance, full screen and the About window.
+    T8.setHandler([this] { T8Timer(); });
+    const std::pair<QAction*, void (TForm1::*)()> settings[] = {
+        {N6, &TForm1::N6Click},
+        {N21, &TForm1::N21Click},
+        {N16, &TForm1::N16Click},
+        {N9, &TForm1::N9Click},
+        {User1, &TForm1::User1Click},
+        {Cpu1, &TForm1::Cpu1Click},
+        {Mystring2, &TForm1::Mystring2Click},
+        {User2, &TForm1::User2Click},
+        {Cpu2, &TForm1::Cpu2Click},
+        {Mystring1, &TForm1::Mystring1Click},
+        {N13, &TForm1::N13Click},
+        {N12, &TForm1::N12Click}};
+    for (const auto& [item, handler] : settings)
+        connect(item, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
+    // The menu has turned the mark over before the command runs; the command goes by the mark
+    // it was given on.
+    connect(N40, &QAction::triggered, this, guarded([this] {
+                N40->toggle();
+                N40Click();
+            }));
 }
 
 void TForm1::FormCreate() {

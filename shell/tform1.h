@@ -159,9 +159,25 @@ public:
     // Input aids (input_aids/).
 
     // Statistics, appearance, full screen and the About window (shell/).
+    void T8Timer();
+    void N6Click();
+    void N21Click();
+    void N16Click();
+    void N9Click();
+    void User1Click();
+    void Cpu1Click();
+    void Mystring2Click();
+    void User2Click();
+    void Cpu2Click();
+    void Mystring1Click();
+    void N13Click();
+    void N40Click();
+    void N12Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The status bar keeps to the bottom; at full screen the controls follow the maximised size.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -176,6 +192,7 @@ private:
     // Every top-level menu of the menu bar.
     void setMenusEnabled(bool enabled);
     int drawBetween(int lowest, int highest);
+    void layOutFullScreen();
 
     // What the engine shows through the window during a turn.
     void setBusyCursor(bool busy) override;

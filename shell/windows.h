@@ -3,6 +3,7 @@
 #include "modes/tform2.h"
 #include "platform/core/random_source.h"
 #include "shell/tform1.h"
+#include "shell/tform3.h"
 
 #include <memory>
 
@@ -16,6 +17,7 @@ public:
 
     TForm1& form1() { return *form1_; }
     TForm2& form2() { return *form2_; }
+    TForm3& form3() { return *form3_; }
 
     // Centred on the desktop, as the program shows it.
     void showMainWindow();
@@ -23,6 +25,7 @@ public:
 private:
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
+    std::unique_ptr<TForm3> form3_;
 };
 
 } // namespace besedka

@@ -47,6 +47,19 @@ void TranscriptView::setLineFont(const FontSpec& font) {
     lineFormat_.setFontStrikeOut(font.strikeOut);
 }
 
+QColor TranscriptView::lineColor() const {
+    return lineFormat_.foreground().color();
+}
+
+FontSpec TranscriptView::lineFont() const {
+    return {lineFormat_.fontFamilies().toStringList().value(0),
+            static_cast<int>(lineFormat_.fontPointSize()),
+            lineFormat_.fontWeight() >= QFont::Bold,
+            lineFormat_.fontItalic(),
+            lineFormat_.fontUnderline(),
+            lineFormat_.fontStrikeOut()};
+}
+
 void TranscriptView::appendLine(const QString& text) {
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);

@@ -15,6 +15,8 @@ struct FontSpec {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
+
+    bool operator==(const FontSpec&) const = default;
 };
 
 // The transcript: a read-only rich-text view with word wrap and centred paragraphs. Its lines
@@ -26,6 +28,8 @@ public:
     // The attributes the next appended line is drawn with.
     void setLineColor(const QColor& color);
     void setLineFont(const FontSpec& font);
+    QColor lineColor() const;
+    FontSpec lineFont() const;
 
     // Appends one paragraph with the current attributes.
     void appendLine(const QString& text);

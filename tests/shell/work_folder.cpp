@@ -37,6 +37,28 @@ std::string silentWave() {
     return bytes;
 }
 
+// A picture of 2 × 2 grey pixels, 24 bits each, rows padded to four bytes.
+std::string greyPicture() {
+    constexpr std::uint32_t kPixelBytes = 2 * (2 * 3 + 2);
+    std::string bytes = "BM";
+    put32(bytes, 54 + kPixelBytes);
+    put32(bytes, 0);
+    put32(bytes, 54);
+    put32(bytes, 40);
+    put32(bytes, 2);
+    put32(bytes, 2);
+    put16(bytes, 1);
+    put16(bytes, 24);
+    put32(bytes, 0);
+    put32(bytes, kPixelBytes);
+    put32(bytes, 2835);
+    put32(bytes, 2835);
+    put32(bytes, 0);
+    put32(bytes, 0);
+    bytes.append(kPixelBytes, '\x80');
+    return bytes;
+}
+
 const char* const kSounds[] = {"KeyBoard.wav", "Button3.wav",  "Button2.wav",
                                "Button1.wav",  "CpuSound.wav", "Close.wav"};
 
@@ -46,6 +68,7 @@ WorkFolder::WorkFolder() {
     for (const char* sound : kSounds)
         write(std::string("Sound/") + sound, silentWave());
 
+    write("Images/Inform.bmp", greyPicture());
     writeLines("Base/Words.Dat", {"БАЗА ФРАЗ", "ПРИВЕТ.^Привет, человек!;", "_КАК ДЕЛА?^Хорошо.;",
                                   "ПОКА.^До свидания!;@"});
     writeLines("Base/Povtor.Dat", {"Ты повторяешься."});

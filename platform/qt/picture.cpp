@@ -1,0 +1,17 @@
+#include "platform/qt/picture.h"
+
+#include "platform/core/file_error.h"
+#include "platform/core/paths.h"
+
+#include <QFile>
+
+namespace besedka {
+
+QPixmap loadPicture(const std::string& spelledPath) {
+    QPixmap picture;
+    if (!picture.load(QFile::decodeName(paths::resolve(spelledPath).c_str())))
+        throw FileError::cannotOpen(spelledPath);
+    return picture;
+}
+
+} // namespace besedka

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/qt/choosers.h"
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+namespace besedka {
+
+// The look of the windows at start and after the settings are reset: the grey of the windows and
+// their fields, the font of the main window and of the lines of the transcript.
+inline const QColor kSilver(192, 192, 192);
+inline FontSpec defaultFont() {
+    return {QStringLiteral("MS Sans Serif"), 8};
+}
+// The choosers of the user-line and system-line fonts at start: any size, but neither underline
+// nor strike-out.
+inline FontChooser lineChooser() {
+    return FontChooser(defaultFont(), {.effects = false});
+}
+// The chooser of the input line's font at start: 8 points only.
+inline FontChooser inputChooser() {
+    return FontChooser(defaultFont(), {.smallestSize = 8, .largestSize = 8});
+}
+
+// Fills the control's background with the colour.
+void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color);
+// Colours the text of the control while it is enabled; disabled, it keeps the grey that says so.
+void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& color);
+
+} // namespace besedka
