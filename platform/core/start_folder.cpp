@@ -67,10 +67,10 @@ void addMissingShipped(const fs::path& shipped, const fs::path& folder) {
 }
 
 fs::path enter(const fs::path& shipped, const fs::path& userFolder) {
-    if (currentHoldsKnowledgeBase())
-        return fs::current_path();
-    addMissingShipped(shipped, userFolder);
     std::error_code error;
+    if (currentHoldsKnowledgeBase())
+        return fs::current_path(error);
+    addMissingShipped(shipped, userFolder);
     fs::current_path(userFolder, error);
     if (error)
         throw FileError::cannotOpen(cp1251::fromUtf8(userFolder.string()));

@@ -2,15 +2,16 @@
 # Installs the build into a scratch prefix and starts the installed besedka without a display,
 # from a folder without a knowledge base, as a user would from a terminal: it must make its data
 # folder from the shipped data, talk in the terminal, and on a later start keep what was there.
-# Usage: installed_program_test.sh BUILD_FOLDER
+# Usage: installed_program_test.sh BUILD_FOLDER [CMAKE]
 set -euo pipefail
 
 build=$1
+cmake=${2:-cmake}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
 data="$scratch/data/besedka"
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 mkdir "$scratch/start"
 
 fail() {
