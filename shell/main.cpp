@@ -4,12 +4,15 @@
 #include "platform/qt/error_report.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/message_box.h"
+#include "shell/launch.h"
 #include "shell/windows.h"
 
 #include <QApplication>
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    if (!besedka::launch::hasDisplay())
+        return besedka::launch::talkInTerminal();
     QApplication application(argc, argv);
     besedka::substituteWindowsFonts();
     besedka::ErrorReport errorReport;
@@ -17,9 +20,10 @@ int main(int argc, char* argv[]) {
 
     std::unique_ptr<besedka::Windows> windows;
     try {
+        besedka::launch::enterWorkingFolder();
         windows = std::make_unique<besedka::Windows>(random);
     } catch (const besedka::FileError& error) {
-        // A sound that cannot be opened stops start-up.
+        // A working folder that cannot be made, or a sound that cannot be opened, stops start-up.
         besedka::MessageBox::showErrorAndWait(besedka::toQString(error.what()));
         return 1;
     }

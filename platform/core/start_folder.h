@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+// Where the program works. Started in a folder that already holds a knowledge base, it works
+// there. Started anywhere else (from the applications menu, say), it works in the user's data
+// folder, which gets every shipped file it lacks: the first start fills it, later starts keep
+// the user's files, so what the program learned stays, and only add files that are missing.
+namespace besedka::start_folder {
+
+// $XDG_DATA_HOME/besedka, else $HOME/.local/share/besedka; the values are given as read from the
+// environment, empty when unset. A relative XDG_DATA_HOME is ignored, as the XDG base directory
+// rules say. Throws FileError when neither names a folder.
+std::filesystem::path userDataFolder(const std::string& xdgDataHome, const std::string& home);
+
+// Whether the current folder holds the phrase base Base\Words.Dat, in any letter case, as the
+// program looks for it. A stray Base folder of something else does not count.
+bool currentHoldsKnowledgeBase();
+
+// Copies every file under shipped that folder lacks, making the folders on the way. A file that
+// is there is kept as it is. Each copy appears whole or not at all, so an interrupted start never
+// leaves a cut-off knowledge file behind. Throws FileError naming the file that cannot be made.
+void addMissingShipped(const std::filesystem::path& shipped, const std::filesystem::path& folder);
+
+// Makes the folder the program works in the current folder and returns it: the current folder
+// when it holds a knowledge base, else userFolder after adding what it lacks from shipped.
+std::filesystem::path enter(const std::filesystem::path& shipped,
+                            const std::filesystem::path& userFolder);
+
+} // namespace besedka::start_folder
