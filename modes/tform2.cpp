@@ -3,6 +3,7 @@
 #include "platform/qt/error_report.h"
 #include "shell/tform1.h"
 
+#include <QCloseEvent>
 #include <QPalette>
 
 namespace besedka {
@@ -12,6 +13,7 @@ namespace {
 constexpr QSize kClientSize(305, 185);
 constexpr int kLongestPeriod = 36000;
 constexpr int kMillisecondsPerSecond = 1000;
+constexpr int kDefaultPeriodMs = 1000;
 
 QString defaultExchangePath() {
     return QStringLiteral("D:\\Txt.Dat");
@@ -82,6 +84,16 @@ void TForm2::connectHandlers() {
     connect(RB2, &QRadioButton::clicked, this, guarded([this] { RB2Click(); }));
     connect(Edit1, &QLineEdit::textChanged, this, guarded([this] { Edit1Change(); }));
     connect(SpinEdit1, &QSpinBox::valueChanged, this, guarded([this] { SpinEdit1Change(); }));
+}
+
+void TForm2::restoreDefaults() {
+    Edit1->setText(defaultExchangePath());
+    SpinEdit1->setValue(kDefaultPeriodMs);
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    runGuarded([this] { Button2Click(); });
 }
 
 void TForm2::Button1Click() {

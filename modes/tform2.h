@@ -37,12 +37,19 @@ public:
     QPushButton* Button1 = nullptr; // "Хорошо"
     QPushButton* Button2 = nullptr; // "Отмена"
 
+    // The path and the period of the default settings, the period already in milliseconds.
+    void restoreDefaults();
+
     void Button1Click();
     void Button2Click();
     void RB1Click();
     void RB2Click();
     void Edit1Change();
     void SpinEdit1Change();
+
+protected:
+    // The window manager's close acts as "Отмена", so the main window is never left disabled.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();

@@ -7,12 +7,6 @@ namespace besedka {
 
 namespace {
 
-constexpr int kDefaultPeriodMs = 1000;
-
-QString defaultExchangePath() {
-    return QStringLiteral("D:\\Txt.Dat");
-}
-
 // Every settings command takes the mark off the reset, whether the user confirms or not.
 template <typename Chooser> bool choose(TForm1& form, Chooser& chooser) {
     form.N13->setChecked(false);
@@ -122,8 +116,7 @@ void TForm1::N13Click() {
     FontDialog3.setFont(inputStyle);
 
     // The editor's fields take the mark off again when this changes them.
-    Form2->Edit1->setText(defaultExchangePath());
-    Form2->SpinEdit1->setValue(kDefaultPeriodMs);
+    Form2->restoreDefaults();
     Form3->setOuterHeight(TForm3::kFoldedHeight);
 }
 

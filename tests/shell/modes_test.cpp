@@ -3,6 +3,8 @@
 #include "platform/qt/engine_text.h"
 #include "window_test.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QTextBlock>
 #include <deque>
 #include <filesystem>
@@ -189,6 +191,14 @@ TEST_F(ModesTest, TheEditorConvertsSecondsOnlyWhenConfirmed) {
     form->N38->trigger();
     editor.Button2->click();
     EXPECT_EQ(editor.SpinEdit1->value(), 1);
+
+    // The window manager's close button, where it draws one anyway, cancels.
+    form->N38->trigger();
+    QCloseEvent close;
+    QCoreApplication::sendEvent(&editor, &close);
+    EXPECT_FALSE(editor.isVisible());
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_TRUE(form->T1.enabled());
 
     editor.SpinEdit1->findChild<QLineEdit*>()->setText(u"abc"_s);
     EXPECT_EQ(editor.SpinEdit1->number(), 1);
