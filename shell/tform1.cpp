@@ -3,6 +3,8 @@
 #include "engine/base_files.h"
 #include "engine/knowledge_stats.h"
 #include "engine/session_log.h"
+#include "input_aids/key_down_filter.h"
+#include "input_aids/tform4.h"
 #include "platform/core/clock.h"
 #include "platform/core/cp1251.h"
 #include "platform/qt/busy_cursor.h"
@@ -218,9 +220,27 @@ void TForm1::connectHandlers() {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, Talk, &QPushButton::click);
     }
+
+    // Input aids.
+    T5.setHandler([this] { T5Timer(); });
+    T11.setHandler([this] { T11Timer(); });
+    connect(EnRus, &QPushButton::clicked, this, guarded([this] { EnRusClick(); }));
+    // A click does nothing while the button is disabled, and so does the key.
+    auto* convertLayout = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(convertLayout, &QShortcut::activated, EnRus, &QPushButton::click);
+    connect(N22, &QAction::triggered, this, guarded([this] { N22Click(); }));
+    connect(N23, &QAction::triggered, this, guarded([this] { N23Click(); }));
+    connect(N24, &QAction::triggered, this, [this](bool checked) {
+        // The item checks itself before the handler runs; the handler decides whether it may.
+        N24->setChecked(!checked);
+        runGuarded([this] { N24Click(); });
+    });
 }
 
 void TForm1::FormCreate() {
+    // First: Speed Word's keys must work even when the phrase base below cannot be read.
+    new KeyDownFilter([this](int key) { runGuarded([this, key] { ApplicationKeyDown(key); }); },
+                      this);
     RE2.load(base_files::kWordsAtExit);
 }
 
@@ -232,6 +252,10 @@ void TForm1::T1Timer() {
     const bool hasLines = RE1->hasLines();
     Cancel->setEnabled(hasLines);
     N3->setEnabled(hasLines);
+    // Speed Word keeps "[NONE]" on the panel while the line is empty.
+    if (!hasText && N24->isChecked())
+        T11.setEnabled(true);
+    N23->setEnabled(showsSuggestion());
     // Alt alone puts the menu bar in keyboard mode; taking the focus from it would end that.
     if (focusWidget() != menuBar())
         Input->setFocus();
@@ -261,6 +285,8 @@ void TForm1::finishLoading() {
 }
 
 void TForm1::T4Timer() {
+    if (Form4 != nullptr)
+        Form4->close();
     ++ClosingTicks;
     if (ClosingTicks >= kClosingTicks) {
         // Stopped first: an exit that fails must not be retried at every further tick.
@@ -336,7 +362,10 @@ void TForm1::CancelClick() {
 }
 
 void TForm1::InputChange() {
+    // A changed word is searched from the first entry again.
+    Suggestion.SuggestionIndex = -1;
     MP1.play();
+    T11.setEnabled(N24->isChecked());
 }
 
 void TForm1::N2Click() {

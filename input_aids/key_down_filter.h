@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+namespace besedka {
+
+// Sees every key press of the application once, whichever window has the focus, before any
+// window or shortcut acts on it, and always lets it through.
+class KeyDownFilter : public QObject {
+public:
+    // Installs itself on the application object for its lifetime.
+    KeyDownFilter(std::function<void(int key)> onKeyDown, QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(int key)> onKeyDown_;
+};
+
+} // namespace besedka
