@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 
 namespace besedka {
@@ -17,6 +18,9 @@ protected:
 
 private:
     std::function<void(int key)> onKeyDown_;
+    // Where the latest key event went: its next delivery to the parent is the same press.
+    const QEvent* lastEvent_ = nullptr;
+    QPointer<QObject> lastReceiver_;
 };
 
 } // namespace besedka
