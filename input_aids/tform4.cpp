@@ -212,10 +212,9 @@ void TForm4::T1Timer() {
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {
-    // The window manager may close it without a close box; leaving the main window disabled
-    // then would lock the program. The closing animation only hides it.
-    if (event->spontaneous())
-        N2Click();
+    // Only the window manager closes it, as there is no close box; leaving the main window
+    // disabled then would lock the program.
+    N2Click();
     QMainWindow::closeEvent(event);
 }
 

@@ -286,7 +286,7 @@ void TForm1::finishLoading() {
 
 void TForm1::T4Timer() {
     if (Form4 != nullptr)
-        Form4->close();
+        Form4->hide();
     ++ClosingTicks;
     if (ClosingTicks >= kClosingTicks) {
         // Stopped first: an exit that fails must not be retried at every further tick.
