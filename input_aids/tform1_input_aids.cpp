@@ -87,14 +87,7 @@ void TForm1::N23Click() {
 }
 
 void TForm1::N24Click() {
-    besedka::setBusyCursor(true);
-    try {
-        SpeedWord.load(kDictionary);
-    } catch (...) {
-        besedka::setBusyCursor(false);
-        throw;
-    }
-    besedka::setBusyCursor(false);
+    SpeedWord.load(kDictionary);
     N24->setChecked(!N24->isChecked());
     SB1->setPanelText(0, N24->isChecked() ? noSuggestionText() : loadedText());
     T11.setEnabled(N24->isChecked());
