@@ -53,6 +53,14 @@ TEST_F(KeyboardTest, ItIsCreatedHiddenAndOpensOverADisabledMainWindow) {
     EXPECT_TRUE(keyboard->isEnabled());
     EXPECT_TRUE(keyboard->T1.enabled());
 
+    // What is typed and offered stays readable in the disabled window.
+    for (const QWidget* shown : {static_cast<QWidget*>(form->Input), form->SB1->childAt(5, 5)}) {
+        ASSERT_NE(shown, nullptr);
+        const QPalette& palette = shown->palette();
+        EXPECT_EQ(palette.color(QPalette::Disabled, shown->foregroundRole()),
+                  palette.color(QPalette::Active, shown->foregroundRole()));
+    }
+
     keyboard->N2->trigger();
     EXPECT_FALSE(keyboard->T1.enabled());
     EXPECT_TRUE(form->T1.enabled());
