@@ -71,8 +71,10 @@ QGroupBox* keyGroup(QWidget* parent, const QString& title, const QRect& geometry
 
 TForm4::TForm4(TForm1& main) : T1(1, false), main_(main) {
     setWindowTitle(QStringLiteral("Виртуальная клавиатура"));
-    // Neither a close box nor a system menu: only its own menu hides it.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // Neither a close box nor a system menu: only its own menu hides it. Kept on top, so that a
+    // click on the disabled main window does not bury the only window the user can work in.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowStaysOnTopHint);
     setFont(main.font());
     buildKeys();
     buildMenu();

@@ -44,6 +44,7 @@ TEST_F(KeyboardTest, ItIsCreatedHiddenAndOpensOverADisabledMainWindow) {
     EXPECT_EQ(keyboard->windowTitle(), u"Виртуальная клавиатура"_s);
     EXPECT_FALSE(keyboard->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(keyboard->windowFlags() & Qt::WindowSystemMenuHint);
+    EXPECT_TRUE(keyboard->windowFlags() & Qt::WindowStaysOnTopHint);
 
     form->N22->trigger();
     EXPECT_EQ(keyboard->centralWidget()->size(), QSize(353, 145));
