@@ -48,9 +48,6 @@ TEST(SpeedWordTest, TheSearchIgnoresCaseByTheCodePageAndStartsAfterTheGivenEntry
 class SpeedWordOfferTest : public ::testing::Test {
 protected:
     std::string check(const char* line) { return offered(offer.check(dictionary, inCp1251(line))); }
-    std::string step(SuggestionStep direction) {
-        return cp1251::toUtf8(offer.step(dictionary, direction));
-    }
 
     std::vector<std::string> dictionary = dictionaryOf({"привет", "приветствие", "пример"});
     SpeedWordOffer offer;
@@ -69,22 +66,6 @@ TEST_F(SpeedWordOfferTest, RepeatedChecksWalkThroughTheMatchesThenOfferNone) {
     EXPECT_EQ(check("при"), "привет");
 }
 
-TEST_F(SpeedWordOfferTest, TheWordIsTakenAfterTheLastDelimiterAndKeepsItsCase) {
-    EXPECT_EQ(check("как дела, прив"), "привет");
-    EXPECT_EQ(offer.TypedWord, inCp1251("прив"));
-    offer.SuggestionIndex = -1;
-    EXPECT_EQ(check("ПРИ"), "привет");
-    EXPECT_EQ(offer.TypedWord, inCp1251("ПРИ"));
-    EXPECT_EQ(offer.Completion, inCp1251("вет"));
-}
-
-TEST_F(SpeedWordOfferTest, AnExactMatchLeavesNothingToComplete) {
-    EXPECT_EQ(check("привет"), "привет");
-    EXPECT_EQ(offer.Completion, "");
-    EXPECT_EQ(check("привет"), "приветствие");
-    EXPECT_EQ(offer.Completion, inCp1251("ствие"));
-}
-
 TEST_F(SpeedWordOfferTest, NothingToOfferKeepsTheWordAndCompletionOfTheLastMatch) {
     check("при");
     for (const char* line : {"", "при ", "при,", "при.", "при!", "при?"}) {
@@ -96,31 +77,6 @@ TEST_F(SpeedWordOfferTest, NothingToOfferKeepsTheWordAndCompletionOfTheLastMatch
     }
     EXPECT_EQ(check("приветствиями"), "[NONE]");
     EXPECT_EQ(offer.Completion, "");
-}
-
-TEST_F(SpeedWordOfferTest, UpAndDownMoveWhereTheNextCheckBegins) {
-    check("при");
-    // From entry 0, Down shows the next entry and lets the check pass over it.
-    EXPECT_EQ(step(SuggestionStep::Down), "приветствие");
-    EXPECT_EQ(check("при"), "пример");
-    // From the last entry, Up goes back by one match.
-    EXPECT_EQ(step(SuggestionStep::Up), "привет");
-    EXPECT_EQ(check("при"), "приветствие");
-    // Up from entry 1 stops at entry 0, and the check begins after it.
-    EXPECT_EQ(step(SuggestionStep::Up), "привет");
-    EXPECT_EQ(offer.SuggestionIndex, 0);
-    EXPECT_EQ(check("при"), "приветствие");
-    // Any other key lets the next check go on after the entry shown.
-    EXPECT_EQ(step(SuggestionStep::Stay), "приветствие");
-    EXPECT_EQ(check("при"), "пример");
-    // Down from the last entry stays on it, and the check finds nothing after it.
-    EXPECT_EQ(step(SuggestionStep::Down), "пример");
-    EXPECT_EQ(offer.SuggestionIndex, 2);
-    EXPECT_EQ(check("при"), "[NONE]");
-    EXPECT_EQ(offer.SuggestionIndex, -1);
-    // Right after "[NONE]" a key lands on entry 0, so the check begins at entry 1.
-    EXPECT_EQ(step(SuggestionStep::Stay), "привет");
-    EXPECT_EQ(check("при"), "приветствие");
 }
 
 } // namespace
