@@ -18,8 +18,8 @@ void TForm1::connectModeHandlers() {
     T6.setHandler([this] { T6Timer(); });
     T9.setHandler([this] { T9Timer(); });
     T10.setHandler([this] { T10Timer(); });
-    connect(CpuUser1, &QAction::triggered, this, guarded([this] { CpuUser1Click(); }));
-    connect(Cpu31, &QAction::triggered, this, guarded([this] { Cpu31Click(); }));
+    connectCheckCommand(CpuUser1, &TForm1::CpuUser1Click);
+    connectCheckCommand(Cpu31, &TForm1::Cpu31Click);
     connect(N38, &QAction::triggered, this, guarded([this] { N38Click(); }));
 }
 

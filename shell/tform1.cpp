@@ -3,6 +3,8 @@
 #include "engine/base_files.h"
 #include "engine/knowledge_stats.h"
 #include "engine/session_log.h"
+#include "input_aids/key_down_filter.h"
+#include "input_aids/tform4.h"
 #include "platform/core/clock.h"
 #include "platform/core/cp1251.h"
 #include "platform/qt/busy_cursor.h"
@@ -227,15 +229,32 @@ void TForm1::connectHandlers() {
         {N12, &TForm1::N12Click}};
     for (const auto& [item, handler] : settings)
         connect(item, &QAction::triggered, this, guarded([this, handler] { (this->*handler)(); }));
-    // The menu has turned the mark over before the command runs; the command goes by the mark
-    // it was given on.
-    connect(N40, &QAction::triggered, this, guarded([this] {
-                N40->toggle();
-                N40Click();
+    connectCheckCommand(N40, &TForm1::N40Click);
+
+    // Input aids.
+    T5.setHandler([this] { T5Timer(); });
+    T11.setHandler([this] { T11Timer(); });
+    connect(EnRus, &QPushButton::clicked, this, guarded([this] { EnRusClick(); }));
+    // A click does nothing while the button is disabled, and so does the key.
+    auto* convertLayout = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(convertLayout, &QShortcut::activated, EnRus, &QPushButton::click);
+    connect(N22, &QAction::triggered, this, guarded([this] { N22Click(); }));
+    connect(N23, &QAction::triggered, this, guarded([this] { N23Click(); }));
+    connectCheckCommand(N24, &TForm1::N24Click);
+}
+
+void TForm1::connectCheckCommand(QAction* item, void (TForm1::*handler)()) {
+    // The menu turns the mark over before the command runs; the command sets it as it decides.
+    connect(item, &QAction::triggered, this, guarded([this, item, handler] {
+                item->toggle();
+                (this->*handler)();
             }));
 }
 
 void TForm1::FormCreate() {
+    // First: Speed Word's keys must work even when the phrase base below cannot be read.
+    new KeyDownFilter([this](int key) { runGuarded([this, key] { ApplicationKeyDown(key); }); },
+                      this);
     RE2.load(base_files::kWordsAtExit);
 }
 
@@ -247,6 +266,10 @@ void TForm1::T1Timer() {
     const bool hasLines = RE1->hasLines();
     Cancel->setEnabled(hasLines);
     N3->setEnabled(hasLines);
+    // Speed Word keeps "[NONE]" on the panel while the line is empty.
+    if (!hasText && N24->isChecked())
+        T11.setEnabled(true);
+    N23->setEnabled(showsSuggestion());
     // Alt alone puts the menu bar in keyboard mode; taking the focus from it would end that.
     if (focusWidget() != menuBar())
         Input->setFocus();
@@ -276,6 +299,8 @@ void TForm1::finishLoading() {
 }
 
 void TForm1::T4Timer() {
+    if (Form4 != nullptr)
+        Form4->hide();
     ++ClosingTicks;
     if (ClosingTicks >= kClosingTicks) {
         // Stopped first: an exit that fails must not be retried at every further tick.
@@ -356,7 +381,10 @@ void TForm1::CancelClick() {
 }
 
 void TForm1::InputChange() {
+    // A changed word is searched from the first entry again.
+    Suggestion.SuggestionIndex = -1;
     MP1.play();
+    T11.setEnabled(N24->isChecked());
 }
 
 void TForm1::N2Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/turn.h"
+#include "input_aids/speed_word.h"
 #include "platform/core/line_list.h"
 #include "platform/core/random_source.h"
 #include "platform/qt/choosers.h"
@@ -157,6 +158,20 @@ public:
     void N38Click();
 
     // Input aids (input_aids/).
+    LineList SpeedWord; // the Speed Word dictionary, loaded at each switch
+    SpeedWordOffer Suggestion;
+    // The position of Input that the reserved-character guard inspected last.
+    int ScanPosition = 0;
+    void T5Timer();
+    void T11Timer();
+    void EnRusClick();
+    void N22Click();
+    void N23Click();
+    void N24Click();
+    // Every key press of the application comes here first: Up and Down step through the offers.
+    void ApplicationKeyDown(int key);
+    // Whether status panel 0 shows a dictionary entry, the only time F5 has something to add.
+    bool showsSuggestion() const;
 
     // Statistics, appearance, full screen and the About window (shell/).
     void T8Timer();
@@ -184,6 +199,7 @@ private:
     void buildMenu();
     QAction* addSeparatorCommand(QMenu* menu, QKeyCombination key);
     QAction* addCheckItem(QMenu* menu, const QString& text, bool checked);
+    void connectCheckCommand(QAction* item, void (TForm1::*handler)());
     void connectHandlers();
     void finishLoading();
     void connectModeHandlers();
