@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Two terminal chats learning into one working folder at the same time: each sends PHRASES
 # phrases that nothing in the shipped base matches; prints, for each, how many of the keys it
-# learned are missing from Base/Words.Dat afterwards. Usage: bench/two_copies.sh BUILD_FOLDER
+# learned are missing from Base/Words.Dat afterwards, and how many of the phrases it kept as
+# replies are missing from Base/W1.Dat and Base/W2.Dat. Usage: bench/two_copies.sh BUILD_FOLDER
 # [PHRASES] [--one-after-the-other]
 set -euo pipefail
 cli=$(cd "$1" && pwd)/tools/cli/besedka-cli
@@ -29,8 +30,12 @@ wait
 
 # A learned key may have been given answers since: compare keys only.
 "$cli" cat Base/Words.Dat | cut -d^ -f1 | sort -u >keys.txt
+{ "$cli" cat Base/W1.Dat; "$cli" cat Base/W2.Dat; } | sort -u >replies.txt
 for copy in A B; do
     # The first phrase of a chat is never learned: nothing was said before it.
-    missing=$(tail -n +2 "phrases-$copy.txt" | sort | comm -23 - keys.txt | wc -l)
-    echo "copy $copy: $missing of $((phrases - 1)) learned keys missing"
+    tail -n +2 "phrases-$copy.txt" | sort >learned.txt
+    keys=$(comm -23 learned.txt keys.txt | wc -l)
+    replies=$(comm -23 learned.txt replies.txt | wc -l)
+    echo "copy $copy: $keys of $((phrases - 1)) learned keys missing," \
+        "$replies of $((phrases - 1)) kept replies missing"
 done
