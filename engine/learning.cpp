@@ -3,6 +3,7 @@
 #include "engine/base_files.h"
 #include "engine/phrase.h"
 #include "platform/core/cp1251.h"
+#include "platform/core/folder_lock.h"
 
 namespace besedka {
 
@@ -43,9 +44,11 @@ void attachToPreviousReply(TurnContext& turn) {
     turn.words.save();
 }
 
+// One step under the lock, from the latest file: another copy's change is never saved over.
 void learnInPhraseBase(TurnContext& turn) {
     const std::string key = cp1251::upper(turn.state.UserPhrase);
-    turn.words.load();
+    const FolderLock lock(base_files::kWords);
+    turn.words.loadLatest();
     if (lineWithKey(turn.words, key) != 0)
         return;
     turn.words.append(key + '^');

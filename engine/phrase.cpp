@@ -37,6 +37,24 @@ std::string normalisePhrase(std::string phrase) {
     return phrase;
 }
 
+std::string withoutControlCharacters(std::string_view text) {
+    std::string printable;
+    for (const char c : text) {
+        if (c == '\t')
+            printable += ' ';
+        else if (static_cast<unsigned char>(c) >= 0x20 && c != '\x7F')
+            printable += c;
+    }
+    return printable;
+}
+
+std::string typedPhrase(std::string_view text) {
+    std::string phrase = withoutControlCharacters(text);
+    if (phrase.size() > kInputLineLength)
+        phrase.resize(kInputLineLength);
+    return phrase;
+}
+
 bool isQuestion(const std::string& phrase) {
     return !phrase.empty() && phrase.back() == '?';
 }

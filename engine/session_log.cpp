@@ -3,7 +3,7 @@
 #include "engine/base_files.h"
 #include "engine/knowledge_stats.h"
 #include "platform/core/cp1251.h"
-
+#include "platform/core/folder_lock.h"
 
 namespace besedka {
 
@@ -18,6 +18,8 @@ void appendSessionRecord(LineList& workingList, const LineList& sessionLog, cons
     workingList.load(base_files::kWordsAtExit);
     const int phrases = incomingExpressions(workingList);
 
+    // Another copy may be leaving at the same moment: its record must stay.
+    const FolderLock lock(base_files::kSessionLog);
     workingList.load(base_files::kSessionLog);
     workingList.add("");
     workingList.add(std::string(80, '-'));

@@ -1,5 +1,7 @@
 #include "engine/turn_context.h"
 
+#include "platform/core/folder_lock.h"
+
 namespace besedka {
 
 void TurnContext::load(const std::string& path) {
@@ -13,6 +15,7 @@ std::string TurnContext::randomLineOf(const std::string& path) {
 }
 
 void TurnContext::appendTo(const std::string& path, const std::string& line) {
+    const FolderLock lock(path);
     load(path);
     workingList.add(line);
     workingList.save(path);

@@ -20,7 +20,7 @@ struct TurnContext {
     void load(const std::string& path);
     // A random line 0 .. count-1 of the file (the empty line when it has none).
     std::string randomLineOf(const std::string& path);
-    // Loads the file, appends the line and saves it.
+    // Loads the file, appends the line and saves it, holding the folder's lock throughout.
     void appendTo(const std::string& path, const std::string& line);
 };
 

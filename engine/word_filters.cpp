@@ -18,6 +18,99 @@ std::vector<std::string> fromUtf8(std::initializer_list<const char*> entries) {
     return list;
 }
 
+constexpr char kCapitalYo = '\xA8';
+constexpr char kCapitalYe = '\xC5';
+
+// Words in which an abuse entry stands by chance, each by the entries it holds; an entry whose
+// first letter stands inside one of them is no abuse. Spaces around a stem stand for the ends
+// of a word. Written with Е for Ё, in upper case.
+const std::vector<std::string>& innocentStems() {
+    // clang-format off
+    static const std::vector<std::string> stems = fromUtf8({
+        // " ЛОХ", " ХАМ"
+        "ЛОХМ", "ЛОХАН", "ХАМЕЛЕОН", "ХАМСА", "ХАМСЕ", "ХАМСОЙ", "ХАМСУ", "ХАМСЫ", "ХАМИТСК",
+        "ХАМЕСИФОН", "ХАМОВН",
+        // "БЛЯ" and its punctuation: genitives of -бль nouns, -бля nouns, a gerund
+        "РУБЛЯ", "ДУБЛЯ", "КОРАБЛЯ", "ДИРИЖАБЛЯ", "АНСАМБЛЯ", "НОТАБЛЯ", "КОНСТЕБЛЯ", "СТЕБЛЯ",
+        "САБЛЯ", "ГРЕБЛЯ", "ОГЛОБЛЯ", "КОЛЕБЛЯ",
+        // "БОЛВАН"
+        "БОЛВАНК", "БОЛВАНОЧН", "БОЛВАНЧИК",
+        // "ГАД" and its punctuation
+        "НАУГАД", "НЕВДОГАД", "БРИГАД",
+        // "ЕБАТЬ", "ЕБЛО"
+        "ХЛЕБАТЬ", "ГРЕБАТЬ", "СКРЕБАТЬ", "КОЛЕБАТЬ", "ЕБЛОК",
+        // "ДУРА", "ДУРИК", "ДУРОЙ", "ДУРЫ"
+        "ПРОЦЕДУР", "БАНДУР", "ГОНДУРАС", "ДУРАЛЮМИН", "ДУРАКАВАЛЯН", "ДУРАЧИТ", "ДУРАЧИВ",
+        "ДУРАЧА", "ДУРАЧИЛ", "ДУРАЧУ", "ДУРАЧЬСЯ", "ДУРАЧЬТЕСЬ", "ДУРАЧЕСТВ", "ДУРАШ", "ОДУРАЧ",
+        "ДУРИКОМ",
+        // "МАНДА"
+        "КОМАНД", "МАНДАТ", "МАНДАРИН", "АЛЛЕМАНД",
+        // "НЕДОУМ": bewilderment, not a halfwit
+        "НЕДОУМЕ",
+        // "ПОДЛ": под- before a word that begins with л
+        "ПОДЛАВ", "ПОДЛАД", "ПОДЛАЖ", "ПОДЛАК", "ПОДЛАМ", "ПОДЛАТ", "ПОДЛЕГ", "ПОДЛЕД", "ПОДЛЕЖ",
+        "ПОДЛЕЗ", "ПОДЛЕК", "ПОДЛЕП", "ПОДЛЕС", "ПОДЛЕТ", "ПОДЛЕЧ", "ПОДЛЕЩ", "ПОДЛИВ", "ПОДЛИЗ",
+        "ПОДЛИЛ", "ПОДЛИН", "ПОДЛИП", "ПОДЛИТ", "ПОДЛИЦ", "ПОДЛОВИ", "ПОДЛОВЛ", "ПОДЛОГ",
+        "ПОДЛОДК", "ПОДЛОЖ", "ПОДЛОК", "ПОДЛОМ", "ПОДЛОП", "ПОДЛУН", "ИСПОДЛОБ", " ПОДЛЕ ",
+        // "СУКА", "СУКИ", "СУКУ", "СУЧКА"
+        "БАРСУК", "ТУРСУК", "ТРЯСУЧК",
+        // "УПЫР", "УРОД"
+        "ПУПЫР", "УРОДИТ", "УРОДИЛ", "УРОДИВШ", "УРОДОВА", "УРОДУЮ", "ШКУРОДЕР",
+        // "ХЕР" and its punctuation
+        "МОХЕР", "ШАХЕР", "МАХЕР", "БРЕХЕР", "ШХЕР",
+        // "ЧМО", "ЧУРК"
+        "ЧМОК", "ДОЧУРК", "ДЕВЧУРК", "ПЕЧУРК",
+    });
+    // clang-format on
+    return stems;
+}
+
+bool isLetter(char c) {
+    return cp1251::upper(c) != cp1251::lower(c);
+}
+
+// The phrase as the stems are looked for in it: upper case, Ё as Е, every other character than
+// a letter a space, and a space before and after. Index i of the phrase is index i + 1 here.
+std::string stemView(std::string_view phrase) {
+    std::string view(" ");
+    for (const char c : phrase) {
+        const char upper = cp1251::upper(c);
+        view += upper == kCapitalYo ? kCapitalYe : isLetter(c) ? upper : ' ';
+    }
+    view += ' ';
+    return view;
+}
+
+bool standsInInnocentWord(const std::string& view, std::size_t phraseIndex) {
+    const std::size_t at = phraseIndex + 1;
+    for (const std::string& stem : innocentStems()) {
+        for (std::size_t found = view.find(stem); found != std::string::npos && found <= at;
+             found = view.find(stem, found + 1)) {
+            if (at < found + stem.size())
+                return true;
+        }
+    }
+    return false;
+}
+
+// Each place where the entry is found counts unless it stands in an innocent word: after one
+// such place the scan goes on behind it, so "команда, манда" is still abuse.
+bool holdsAbuse(std::string_view phrase, std::string_view entry) {
+    const std::size_t firstLetter = static_cast<std::size_t>(
+        std::find_if(entry.begin(), entry.end(), isLetter) - entry.begin());
+    std::string view;
+    for (std::size_t from = 0;;) {
+        const std::size_t end = keyEnd(phrase.substr(from), entry);
+        if (end == std::string_view::npos)
+            return false;
+        if (view.empty())
+            view = stemView(phrase);
+        if (!standsInInnocentWord(view, from + end - entry.size() + firstLetter))
+            return true;
+        from += end;
+    }
+}
+
 bool holdsEntryOf(const std::string& phrase, const std::vector<std::string>& list) {
     return std::any_of(list.begin() + 1, list.end(),
                        [&phrase](const std::string& entry) { return MatchKey(phrase, entry); });
@@ -68,8 +161,14 @@ bool answerRepeat(TurnContext& turn, const std::string& previousTranscriptLine) 
     return true;
 }
 
+bool isAbusive(std::string_view phrase) {
+    const auto& entries = Cenzura();
+    return std::any_of(entries.begin() + 1, entries.end(),
+                       [phrase](const std::string& entry) { return holdsAbuse(phrase, entry); });
+}
+
 bool answerAbuse(TurnContext& turn) {
-    if (!holdsEntryOf(turn.state.UserPhrase, Cenzura()))
+    if (!isAbusive(turn.state.UserPhrase))
         return false;
     turn.state.CpuPhrase = turn.randomLineOf(base_files::kAbuseReplies);
     turn.appendTo(base_files::kAbuseCollection, ">>> " + turn.state.UserPhrase);

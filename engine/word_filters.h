@@ -3,6 +3,7 @@
 #include "engine/turn_context.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace besedka {
@@ -11,6 +12,10 @@ namespace besedka {
 // punctuation around an entry are part of it.
 const std::vector<std::string>& Cenzura();   // abuse
 const std::vector<std::string>& Filter_nr(); // topics that are answered but never learned
+
+// Does the phrase hold an entry of Cenzura, found by MatchKey, other than inside a word where
+// the entry stands by chance ("команда", "процедура", "рубля", "подлинник")?
+bool isAbusive(std::string_view phrase);
 
 // Phrases longer than this many characters may get a stock reply; one of exactly this
 // length goes through the search like any other.

@@ -28,6 +28,10 @@ public:
 
     // Loads the file into the working list. Throws FileError when it cannot be read.
     void load();
+    // Reads the file from disk whatever it looks like: before a change made under the lock.
+    // Another copy's save can look unchanged to load() (same size, modified in the same tick
+    // of the file system's clock, an inode number used again).
+    void loadLatest() { readFromDisk(); }
     // Saves the working list to the file. Throws FileError when it cannot be written.
     void save();
     // Someone loaded another file into the working list: the next load must fill it again.

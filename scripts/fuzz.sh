@@ -9,9 +9,9 @@ folder="$BESEDKA_SOURCE/build-fuzz"
 cmake -S "$BESEDKA_SOURCE" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DBESEDKA_FUZZ=ON -DBESEDKA_DESKTOP=OFF -DBESEDKA_BENCH=OFF \
     >/dev/null
-cmake --build "$folder" --target rtf_fuzz line_list_fuzz
+cmake --build "$folder" --target rtf_fuzz line_list_fuzz turn_fuzz
 
-for target in rtf_fuzz line_list_fuzz; do
+for target in rtf_fuzz line_list_fuzz turn_fuzz; do
     corpus="$folder/corpus-$target"
     mkdir -p "$corpus"
     "$folder/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -504,23 +504,27 @@ private:
     std::map<int, ByteTable> tables_;
 };
 
-void appendEscaped(std::string& out, const std::string& line) {
+// Nearly every byte of Cyrillic text takes four characters; written into room made beforehand,
+// since the phrase base is saved whole at every learning step. Returns the end of what it wrote.
+char* writeEscaped(char* to, const std::string& line) {
     static constexpr char kHex[] = "0123456789abcdef";
     for (char c : line) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\\' || c == '{' || c == '}') {
-            out += '\\';
-            out += c;
+            *to++ = '\\';
+            *to++ = c;
         } else if (c == '\t') {
-            out += "\\tab ";
+            to = std::copy_n("\\tab ", 5, to);
         } else if (byte >= 0x80 || byte < 0x20) {
-            out += "\\'";
-            out += kHex[byte >> 4];
-            out += kHex[byte & 0x0F];
+            *to++ = '\\';
+            *to++ = '\'';
+            *to++ = kHex[byte >> 4];
+            *to++ = kHex[byte & 0x0F];
         } else {
-            out += c;
+            *to++ = c;
         }
     }
+    return to;
 }
 
 } // namespace
@@ -534,14 +538,23 @@ std::string plainText(std::string rtf) {
 }
 
 std::string write(const std::vector<std::string>& lines) {
-    std::string out =
+    static constexpr std::string_view kHeader =
         "{\\rtf1\\ansi\\ansicpg1251\\deff0\\deflang1049{\\fonttbl{\\f0\\fnil\\fcharset204 "
         "MS Sans Serif;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs16 ";
+    static constexpr std::string_view kParagraphEnd = "\\par\r\n";
+    static constexpr std::string_view kDocumentEnd = "}\r\n";
+    // A tab, the longest escape, takes five characters.
+    std::size_t room = kHeader.size() + kDocumentEnd.size();
+    for (const auto& line : lines)
+        room += 5 * line.size() + kParagraphEnd.size();
+    std::string out(room, '\0');
+    char* to = std::copy(kHeader.begin(), kHeader.end(), out.data());
     for (const auto& line : lines) {
-        appendEscaped(out, line);
-        out += "\\par\r\n";
+        to = writeEscaped(to, line);
+        to = std::copy(kParagraphEnd.begin(), kParagraphEnd.end(), to);
     }
-    out += "}\r\n";
+    to = std::copy(kDocumentEnd.begin(), kDocumentEnd.end(), to);
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }
 

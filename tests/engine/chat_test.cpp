@@ -152,6 +152,45 @@ TEST(Chat, TheSameSeedGivesTheSameConversationAndTheSameFiles) {
     EXPECT_EQ(second.read("W2.Dat"), first.read("W2.Dat"));
 }
 
+TEST(Chat, ControlCharactersOfATypedLineAreDroppedAndATabIsASpace) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    const ChatRun run =
+        chat(folder, "привет\nкто\tты\x1b[31m \x07такой\b\x7f?\r\n\x1b\x01\n", "--seed 4");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     Привет.", "CPU:     Здравствуй!",
+                                              "USER:     Кто ты[31m такой?", "CPU:     Не знаю."}));
+    EXPECT_EQ(folder.read("W2.Dat"), (Lines{"Понятно.", "Кто ты[31m такой?"}));
+}
+
+TEST(Chat, PrintsNoControlCharacterOfTheKnowledgeBase) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    folder.write("Words.Dat", {"Фразы", "ПРИВЕТ.^\x1b[1mЗдравствуй!\x1b[0m\x07;"});
+    const ChatRun run = chat(folder, "привет\n", "--seed 5");
+    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     Привет.", "CPU:     [1mЗдравствуй![0m"}));
+    // The base itself is the user's: it keeps what it holds.
+    EXPECT_EQ(folder.read("Words.Dat")[1], "ПРИВЕТ.^\x1b[1mЗдравствуй!\x1b[0m\x07;");
+}
+
+TEST(Chat, ALongTypedLineIsCutAsTheInputLineCutsIt) {
+    BaseFolder folder;
+    writeChatBase(folder);
+    const auto repeated = [](const std::string& letter, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += letter;
+        return text;
+    };
+    // A seed whose draw sends the long phrase past the stock replies for long phrases.
+    const ChatRun run = chat(folder, "привет\n" + repeated("я", 20000) + "\n", "--seed 3");
+    EXPECT_EQ(run.status, 0);
+    const std::string learned = "Я" + repeated("я", 254) + ".";
+    EXPECT_NE(std::find(run.out.begin(), run.out.end(), "USER:     " + learned), run.out.end());
+    EXPECT_EQ(folder.read("W2.Dat").back(), learned);
+    EXPECT_EQ(folder.read("Words.Dat").back(), repeated("Я", 255) + ".^");
+}
+
 TEST(Chat, RejectsArgumentsItDoesNotKnow) {
     BaseFolder folder;
     writeChatBase(folder);

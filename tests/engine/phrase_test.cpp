@@ -40,4 +40,24 @@ TEST(IsQuestion, LooksAtTheLastCharacterOnly) {
     EXPECT_FALSE(isQuestion(""));
 }
 
+TEST(TypedPhrase, DropsEveryControlCharacterAndMakesATabASpace) {
+    std::string everyControl;
+    for (int c = 0; c < 0x20; ++c)
+        everyControl += static_cast<char>(c);
+    everyControl += '\x7F';
+    EXPECT_EQ(utf(typedPhrase(cp("при") + everyControl + cp("вет"))), "при вет");
+    EXPECT_EQ(typedPhrase("\x1b[31mred\x1b[0m\r"), "[31mred[0m");
+    // Letters of the upper half of the code page are no control characters.
+    EXPECT_EQ(utf(typedPhrase(cp("ёЁяЯ№"))), "ёЁяЯ№");
+    EXPECT_EQ(withoutControlCharacters("a\tb\nc"), "a bc");
+}
+
+TEST(TypedPhrase, IsCutAfterTheCharactersTheInputLineTakes) {
+    EXPECT_EQ(typedPhrase(std::string(20000, 'a')), std::string(255, 'a'));
+    EXPECT_EQ(typedPhrase(std::string(255, 'b')), std::string(255, 'b'));
+    // Characters dropped do not count.
+    EXPECT_EQ(typedPhrase(std::string(300, '\a') + std::string(255, 'c') + "d"),
+              std::string(255, 'c'));
+}
+
 } // namespace besedka::test

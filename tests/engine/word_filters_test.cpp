@@ -69,6 +69,115 @@ TEST_F(EngineTest, AbuseEntriesKeepTheirSpacesAndPunctuation) {
     EXPECT_EQ(base.read("Collection.Dat"), (Lines{">>> Ты лох.", ">>> Ты гад.", ">>> Гад ты."}));
 }
 
+namespace {
+
+std::vector<std::string> takenForAbuse(std::initializer_list<const char*> phrases) {
+    std::vector<std::string> taken;
+    for (const char* phrase : phrases) {
+        if (isAbusive(cp(phrase)))
+            taken.push_back(phrase);
+    }
+    return taken;
+}
+
+std::vector<std::string> passedAsClean(std::initializer_list<const char*> phrases) {
+    std::vector<std::string> passed;
+    for (const char* phrase : phrases) {
+        if (!isAbusive(cp(phrase)))
+            passed.push_back(phrase);
+    }
+    return passed;
+}
+
+} // namespace
+
+TEST(AbuseFilter, EverydayWordsThatHoldAnEntryAreNoAbuse) {
+    EXPECT_EQ(takenForAbuse({
+                  "Наша команда выиграла.",
+                  "Процедура прошла хорошо.",
+                  "Хочу мандарин.",
+                  "Ты меня приводишь в недоумение.",
+                  "Два рубля.",
+                  "Капитан корабля.",
+                  "Подлинник картины.",
+                  "Чмок!",
+                  "Не колебаться.",
+                  // inflected forms
+                  "Процедуры закончились.",
+                  "Я доволен процедурой.",
+                  "Нет рубля?",
+                  "Он ушёл с корабля!",
+                  "Мы гордимся командой.",
+                  "Мандаты розданы.",
+                  "Недоумённый взгляд.",
+                  "Подлёт прошёл гладко.",
+                  "Барсука видел?",
+                  "Нет бригад.",
+                  "Урожай уродился.",
+                  "Не надо дурачиться.",
+                  // more words of the kind
+                  "Ты лохматый.",
+                  "Хамелеон меняет цвет.",
+                  "Купил хамсы.",
+                  "Это мохер.",
+                  "Выбрал наугад.",
+                  "Подлодка всплыла.",
+                  "Подлить чаю?",
+                  "Подложи подушку.",
+                  "Хлебать щи.",
+                  "Сабля острая.",
+                  "Гребля полезна.",
+                  "Дочурка спит.",
+                  "Трясучка прошла.",
+                  "Пищеблок закрыт.",
+                  "Бандура звучит.",
+                  "Исподлобья глянул.",
+                  "Он подлечился.",
+                  "Сидел подле окна.",
+                  "Он парикмахер.",
+              }),
+              std::vector<std::string>{});
+}
+
+TEST(AbuseFilter, AbusiveWordsAndTheirFormsAreStillCaught) {
+    EXPECT_EQ(
+        passedAsClean({
+            "Дура.",      "Ты дура!",        "Уроды.",    "Распиздяй.", "Сучара.",  "Ты лох.",
+            "Ты хам!",    "Бля, опять.",     "Блядь.",    "Ты болван.", "Выродок.", "Гад ты.",
+            "Гадина.",    "Ебать.",          "Ты еблан.", "Дебил.",     "Мудак.",   "Мразь.",
+            "Ты подлец.", "Подлый человек.", "Подонок.",  "Придурок.",  "Сука.",    "Шлюха.",
+            "Ублюдок.",   "Упырь.",          "Хер тебе.", "Чмо.",       "Шалава.",  "Тебя сотру.",
+            "Уродливый.", "Дурачок.",
+        }),
+        std::vector<std::string>{});
+}
+
+TEST(AbuseFilter, AnEntryInAnInnocentWordDoesNotHideTheSameEntryLaterInThePhrase) {
+    EXPECT_TRUE(isAbusive(cp("Команда, ты манда.")));
+    EXPECT_TRUE(isAbusive(cp("Чмок, чмо!")));
+    EXPECT_TRUE(isAbusive(cp("Процедура, дура.")));
+    EXPECT_FALSE(isAbusive(cp("Команда, команда.")));
+}
+
+TEST(AbuseFilter, KeepsTheMatchingRuleOfTheEntries) {
+    // Spaces and punctuation of an entry, and the scan that does not look back.
+    EXPECT_FALSE(isAbusive(cp("Лох.")));
+    EXPECT_TRUE(isAbusive(cp("Ты лох.")));
+    EXPECT_FALSE(isAbusive(cp("Гад?")));
+    EXPECT_FALSE(isAbusive(cp("Ггад, ты.")));
+    EXPECT_FALSE(isAbusive(cp("Рубль.")));
+    // A stem must hold the entry's first letter: "СТЕБЛЯ" holds "БЛЯ." but not a word after it.
+    EXPECT_TRUE(isAbusive(cp("Стебля бля.")));
+}
+
+TEST_F(EngineTest, AnEverydayPhraseWithAnEntryInAWordIsLearnedNotCollected) {
+    engine.state().PreviousReply = cp("Как ты?");
+    ASSERT_TRUE(say("наша команда выиграла"));
+    EXPECT_EQ(reply(), "Понятно.");
+    EXPECT_EQ(base.read("Collection.Dat"), Lines{});
+    EXPECT_EQ(base.read("Words.Dat").back(), "НАША КОМАНДА ВЫИГРАЛА.^");
+}
+
 TEST_F(EngineTest, AMissingAbuseCollectionEndsTheTurnBeforeTheReplyIsShown) {
     base.remove("Collection.Dat");
     engine.state().PreviousReply = cp("Раньше.");

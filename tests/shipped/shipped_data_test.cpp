@@ -146,12 +146,8 @@ TEST(ShippedPhraseBase, EveryLineOffersAChoiceOfAnswers) {
 // The abuse filter runs before the phrase base, so a key holding an abuse entry never answers.
 TEST(ShippedPhraseBase, NoKeyIsTakenForAbuse) {
     const auto base = parseBase();
-    const auto& abuse = Cenzura();
-    for (std::size_t i = 0; i < base.size(); ++i) {
-        for (std::size_t e = 1; e < abuse.size(); ++e)
-            EXPECT_FALSE(MatchKey(base[i].key, abuse[e]))
-                << "line " << i + 1 << ": " << utf8(base[i].key) << " holds " << utf8(abuse[e]);
-    }
+    for (std::size_t i = 0; i < base.size(); ++i)
+        EXPECT_FALSE(isAbusive(base[i].key)) << "line " << i + 1 << ": " << utf8(base[i].key);
 }
 
 // The first line whose key occurs in the phrase answers: a key that holds an earlier key of

@@ -1,4 +1,5 @@
 // besedka-cli chat: the dialogue engine in a terminal, in the folder that holds Base\.
+#include "engine/phrase.h"
 #include "engine/session_log.h"
 #include "engine/turn.h"
 #include "platform/core/clock.h"
@@ -72,16 +73,17 @@ public:
 
 private:
     void print(const std::string& line) const {
+        const std::string printable = withoutControlCharacters(line);
         if (!forPerson_) {
-            writeUtf8(line + '\n');
+            writeUtf8(printable + '\n');
             return;
         }
         const std::string_view cpuPrefix = kCpuPrefix;
         const std::string_view userPrefix = kUserPrefix;
-        if (line.starts_with(cpuPrefix))
-            writeUtf8(cp1251::fromUtf8("  Беседка: ") + line.substr(cpuPrefix.size()) + '\n');
-        else if (showUserLines_ && line.starts_with(userPrefix))
-            writeUtf8(cp1251::fromUtf8("Вы: ") + line.substr(userPrefix.size()) + '\n');
+        if (printable.starts_with(cpuPrefix))
+            writeUtf8(cp1251::fromUtf8("  Беседка: ") + printable.substr(cpuPrefix.size()) + '\n');
+        else if (showUserLines_ && printable.starts_with(userPrefix))
+            writeUtf8(cp1251::fromUtf8("Вы: ") + printable.substr(userPrefix.size()) + '\n');
     }
 
     const LineList& session_;
@@ -294,9 +296,7 @@ private:
                 std::fputc('\n', stdout);
             return false;
         }
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        phrase = cp1251::fromUtf8(line);
+        phrase = typedPhrase(cp1251::fromUtf8(line));
         return true;
     }
 

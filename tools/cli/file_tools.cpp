@@ -2,6 +2,7 @@
 #include "engine/knowledge_stats.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
+#include "platform/core/folder_lock.h"
 #include "platform/core/line_list.h"
 #include "tools/cli/commands.h"
 
@@ -60,6 +61,8 @@ int runWrite(const std::vector<std::string>& args) {
         return trouble("usage: besedka-cli write FILE < LINES");
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     try {
+        // Never between the load and the save of a running program's learning step.
+        const FolderLock lock(spelled(args[0]));
         LineList(parseLines(input)).save(spelled(args[0]));
     } catch (const FileError& e) {
         return trouble(e.what());

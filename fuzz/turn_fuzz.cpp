@@ -1,0 +1,143 @@
+// Arbitrary bytes as the phrases of a conversation, one a line, through the turn with learning,
+// against a small base in a temporary folder: no crash, no hang, and afterwards every knowledge
+// file loads and the phrase base holds no line that lint would report.
+#include "engine/knowledge_line.h"
+#include "engine/phrase.h"
+#include "engine/turn.h"
+#include "platform/core/cp1251.h"
+#include "platform/core/file_error.h"
+#include "platform/core/line_list.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using besedka::LineList;
+
+constexpr int kMostTurns = 16;
+constexpr std::string_view kReservedCharacters = "^;_@";
+
+const char* const kWords = "Base\\Words.Dat";
+
+// The window's transcript, as far as the repeat check reads it.
+class TranscriptView final : public besedka::TurnView {
+public:
+    void setBusyCursor(bool) override {}
+    void playPhraseSound() override {}
+    void playSystemSound() override {}
+    void showUserLine(const std::string& phrase) override { transcript.push_back(phrase); }
+    void showSystemLine(const std::string& line) override { transcript.push_back(line); }
+    void setClosingTimer(bool) override {}
+    void setFollowUpTimer(bool) override {}
+
+    std::string previousLine() const {
+        return transcript.size() < 2 ? std::string() : transcript[transcript.size() - 2];
+    }
+    std::vector<std::string> transcript;
+};
+
+void writeFile(const char* name, std::initializer_list<const char*> utf8Lines) {
+    std::vector<std::string> lines;
+    for (const char* line : utf8Lines)
+        lines.push_back(besedka::cp1251::fromUtf8(line));
+    LineList(std::move(lines)).save(std::string("Base\\") + name);
+}
+
+// A phrase base with a branch, an open key and a farewell, and reply files that ask and do not.
+void writeSmallBase() {
+    writeFile("Words.Dat", {"Фразы", "ПРИВЕТ^Привет!;Как ты?;", "_ХОРОШО^Рада.;", "ТЫ КТО?^",
+                            "ПОКА^До встречи!;@", "ЧТО^Что?;"});
+    writeFile("Povtor.Dat", {"Ты повторяешься."});
+    writeFile("X.Dat", {"Не ругайся."});
+    writeFile("Collection.Dat", {});
+    writeFile("BigString.Dat", {"Слишком длинно."});
+    writeFile("W1.Dat", {"Не знаю.", "А ты?"});
+    writeFile("W2.Dat", {"Понятно.", "Почему?"});
+    writeFile("AI.dat", {"-", "Кстати."});
+    writeFile("Begin.dat", {"Здравствуй!"});
+}
+
+// Each phrase as the window would hand it over: as typed in its input line, and never one that
+// holds a reserved character, since the guard empties the line when one is typed.
+std::vector<std::string> phrasesOf(std::string_view bytes) {
+    std::vector<std::string> phrases;
+    while (!bytes.empty() && phrases.size() < kMostTurns) {
+        const std::size_t end = bytes.find('\n');
+        const std::string phrase = besedka::typedPhrase(bytes.substr(0, end));
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (phrase.find_first_of(kReservedCharacters) == std::string::npos)
+            phrases.push_back(phrase);
+    }
+    return phrases;
+}
+
+void checkBase() {
+    LineList base;
+    base.load(kWords);
+    for (int i = 1; i < base.count(); ++i) {
+        if (!besedka::problemsOf(base.get(i)).empty())
+            std::abort();
+    }
+    for (const char* name : {"Base\\W1.Dat", "Base\\W2.Dat", "Base\\Collection.Dat"})
+        LineList().load(name);
+}
+
+// A fresh folder with Base\ in it for the run, removed at its end. In memory where the system
+// has a memory file system: every save of the engine flushes to disk.
+class FuzzFolder {
+public:
+    FuzzFolder() {
+        const std::filesystem::path memory = "/dev/shm";
+        const auto parent =
+            std::filesystem::is_directory(memory) ? memory : std::filesystem::temp_directory_path();
+        std::string pattern = (parent / "turn-fuzz-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            std::abort();
+        path = pattern;
+        std::filesystem::create_directory(path / "Base");
+    }
+    ~FuzzFolder() { std::filesystem::remove_all(path); }
+
+    std::filesystem::path path;
+};
+
+// The engine works in the current folder; libFuzzer reads and writes its corpus and artifacts by
+// paths that may be relative. Each input works in the fuzz folder, and only while it runs.
+class InFuzzFolder {
+public:
+    InFuzzFolder() : previous_(std::filesystem::current_path()) {
+        static const FuzzFolder folder;
+        std::filesystem::current_path(folder.path);
+    }
+    ~InFuzzFolder() { std::filesystem::current_path(previous_); }
+
+private:
+    std::filesystem::path previous_;
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const InFuzzFolder inFolder;
+    writeSmallBase();
+    LineList working, session, exchange;
+    besedka::SeededRandom random(static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes)));
+    TranscriptView view;
+    besedka::Engine engine({working, session, exchange, random, view});
+    try {
+        for (const std::string& phrase : phrasesOf(bytes))
+            engine.runTurn(phrase, view.previousLine(), besedka::Mode::CpuUser);
+        checkBase();
+    } catch (const besedka::FileError&) {
+        // Every file the turn touches exists and can be written.
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,157 @@
+// Two copies of the program in one working folder: what either learns stays.
+#include "tests/engine/engine_fixture.h"
+#include "tests/support/lock_holder.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+#include <thread>
+
+namespace besedka::test {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A besedka-cli command started in the folder and left running; finish() waits for its end.
+class Background {
+public:
+    Background(const BaseFolder& folder, const std::string& command, const std::string& input,
+               const std::string& name) {
+        const auto root = folder.root();
+        std::ofstream(root / (name + ".in"), std::ios::binary) << input;
+        const std::string line = "cd '" + root.string() + "' && '" BESEDKA_CLI "' " + command +
+                                 " < " + name + ".in > " + name + ".out 2> " + name + ".err";
+        pipe_ = ::popen(line.c_str(), "r");
+    }
+    ~Background() { finish(); }
+    Background(const Background&) = delete;
+    Background& operator=(const Background&) = delete;
+
+    // The exit status.
+    int finish() {
+        if (pipe_ != nullptr) {
+            const int raw = ::pclose(pipe_);
+            status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+            pipe_ = nullptr;
+        }
+        return status_;
+    }
+
+private:
+    FILE* pipe_ = nullptr;
+    int status_ = -1;
+};
+
+// Phrases that nothing matches and no filter takes, each its own key; every tenth is abuse.
+Lines phrasesOf(const std::string& copy, int count) {
+    Lines phrases;
+    for (int i = 1; i <= count; ++i) {
+        const std::string number = std::to_string(1000 + i);
+        phrases.push_back(i % 10 == 0 ? "ТЫ ЛОХ " + copy + number + "."
+                                      : "ЪЫЪ " + copy + number + " Q.");
+    }
+    return phrases;
+}
+
+std::string joined(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + '\n';
+    return text;
+}
+
+std::set<std::string> keysOf(const Lines& phraseBase) {
+    std::set<std::string> keys;
+    for (const auto& line : phraseBase)
+        keys.insert(line.substr(0, line.find('^')));
+    return keys;
+}
+
+template <typename Set> Lines missingFrom(const Set& found, const Lines& wanted) {
+    Lines missing;
+    for (const auto& line : wanted) {
+        if (found.count(line) == 0)
+            missing.push_back(line);
+    }
+    return missing;
+}
+
+std::set<std::string> setOf(const Lines& a, const Lines& b = {}) {
+    std::set<std::string> set(a.begin(), a.end());
+    set.insert(b.begin(), b.end());
+    return set;
+}
+
+} // namespace
+
+TEST(TwoCopies, LearningIntoOneFolderAtOnceLosesNoLine) {
+    constexpr int kPhrases = 60;
+    BaseFolder folder;
+    folder.writeExampleBase();
+    const Lines first = phrasesOf("A", kPhrases), second = phrasesOf("B", kPhrases);
+    {
+        Background a(folder, "chat --seed 1", joined(first), "a");
+        Background b(folder, "chat --seed 2", joined(second), "b");
+        ASSERT_EQ(a.finish(), 0);
+        ASSERT_EQ(b.finish(), 0);
+    }
+
+    // Each chat learns what follows a reply of its own: all but its first phrase and abuse.
+    Lines learned, abuse;
+    for (const Lines* phrases : {&first, &second}) {
+        for (std::size_t i = 1; i < phrases->size(); ++i) {
+            const std::string& phrase = (*phrases)[i];
+            (phrase.starts_with("ТЫ ЛОХ") ? abuse : learned).push_back(phrase);
+        }
+    }
+    EXPECT_EQ(missingFrom(keysOf(folder.read("Words.Dat")), learned), Lines{});
+    EXPECT_EQ(missingFrom(setOf(folder.read("W1.Dat"), folder.read("W2.Dat")), learned), Lines{});
+    Lines collected;
+    for (const auto& phrase : abuse)
+        collected.push_back(">>> " + phrase);
+    EXPECT_EQ(missingFrom(setOf(folder.read("Collection.Dat")), collected), Lines{});
+    const Lines log = folder.read("Log.Quorel");
+    EXPECT_EQ(std::count(log.begin(), log.end(), std::string(53, '=')), 2);
+}
+
+TEST(TwoCopies, ACopyWaitsForTheLockAndGoesOnWhenTheHolderIsKilled) {
+    BaseFolder folder;
+    folder.writeExampleBase();
+    LockHolder other("Base\\Words.Dat");
+    Background chat(folder, "chat --seed 3", "ЪЫЪ A1.\nЪЫЪ A2.\n", "chat");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The first phrase is answered from W2.Dat, which the chat may not extend while it waits.
+    EXPECT_EQ(folder.read("W2.Dat"), Lines{"Понятно."});
+
+    other.kill();
+    EXPECT_EQ(chat.finish(), 0);
+    EXPECT_EQ(keysOf(folder.read("Words.Dat")).count("ЪЫЪ A2."), 1u);
+    EXPECT_EQ(folder.read("W2.Dat"), (Lines{"Понятно.", "ЪЫЪ A2."}));
+}
+
+TEST(TwoCopies, WritingABaseWaitsForALearningStep) {
+    BaseFolder folder;
+    folder.writeExampleBase();
+    LockHolder other("Base\\Words.Dat");
+    Background write(folder, "write Base/Words.Dat", "Фразы\nНОВОЕ.^Да.;\n", "write");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(folder.read("Words.Dat"), examplePhraseBase());
+
+    other.kill();
+    EXPECT_EQ(write.finish(), 0);
+    EXPECT_EQ(folder.read("Words.Dat"), (Lines{"Фразы", "НОВОЕ.^Да.;"}));
+}
+
+TEST_F(EngineTest, ATurnLearnsInAFolderWhoseLockHolderWasKilled) {
+    LockHolder other("Base\\Words.Dat");
+    other.kill();
+    engine.state().PreviousReply = cp("Как ты?");
+    ASSERT_TRUE(say("ты кто такой"));
+    EXPECT_EQ(base.read("Words.Dat").back(), "ТЫ КТО ТАКОЙ.^");
+    EXPECT_EQ(base.read("W1.Dat").back(), "Ты кто такой.");
+}
+
+} // namespace besedka::test
