@@ -6,6 +6,13 @@
 
 namespace besedka {
 
+// The characters that mark up a line of the phrase base; a phrase holding one can be neither a
+// key nor an answer.
+inline constexpr std::string_view kMarkupCharacters = "^;_@";
+inline bool holdsMarkup(std::string_view text) {
+    return text.find_first_of(kMarkupCharacters) != std::string_view::npos;
+}
+
 // One line of the phrase base "Base\Words.Dat", from line 1 on:
 //   depth marks '_' * d, the key, '^', answers each closed by ';', an optional final '@'.
 struct KnowledgeLine {

@@ -1,6 +1,7 @@
 #include "engine/learning.h"
 
 #include "engine/base_files.h"
+#include "engine/knowledge_line.h"
 #include "engine/phrase.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/folder_lock.h"
@@ -46,6 +47,10 @@ void attachToPreviousReply(TurnContext& turn) {
 
 // One step under the lock, from the latest file: another copy's change is never saved over.
 void learnInPhraseBase(TurnContext& turn) {
+    // Only the exchange file can bring such a phrase (the input line's guard empties it); saved,
+    // it would split into a broken key and answers.
+    if (holdsMarkup(turn.state.UserPhrase))
+        return;
     const std::string key = cp1251::upper(turn.state.UserPhrase);
     const FolderLock lock(base_files::kWords);
     turn.words.loadLatest();

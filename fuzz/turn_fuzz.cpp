@@ -21,7 +21,6 @@ namespace {
 using besedka::LineList;
 
 constexpr int kMostTurns = 16;
-constexpr std::string_view kReservedCharacters = "^;_@";
 
 const char* const kWords = "Base\\Words.Dat";
 
@@ -63,16 +62,14 @@ void writeSmallBase() {
     writeFile("Begin.dat", {"Здравствуй!"});
 }
 
-// Each phrase as the window would hand it over: as typed in its input line, and never one that
-// holds a reserved character, since the guard empties the line when one is typed.
+// Each phrase as typed in the input line; markup characters too, as an exchange file brings them.
 std::vector<std::string> phrasesOf(std::string_view bytes) {
     std::vector<std::string> phrases;
     while (!bytes.empty() && phrases.size() < kMostTurns) {
         const std::size_t end = bytes.find('\n');
         const std::string phrase = besedka::typedPhrase(bytes.substr(0, end));
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (phrase.find_first_of(kReservedCharacters) == std::string::npos)
-            phrases.push_back(phrase);
+        phrases.push_back(phrase);
     }
     return phrases;
 }

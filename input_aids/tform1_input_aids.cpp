@@ -1,5 +1,6 @@
 // The main window's handlers for the input aids: the reserved-character guard, Speed Word,
 // the layout conversion and the on-screen keyboard.
+#include "engine/knowledge_line.h"
 #include "input_aids/layout_conversion.h"
 #include "input_aids/tform4.h"
 #include "platform/core/cp1251.h"
@@ -24,7 +25,8 @@ QString loadedText() {
 
 // The phrase base gives these a meaning of their own, so the user must not type them.
 bool isReserved(QChar c) {
-    return c == u'^' || c == u'_' || c == u';' || c == u'@';
+    return c.unicode() < 0x80 &&
+           kMarkupCharacters.find(static_cast<char>(c.unicode())) != std::string_view::npos;
 }
 
 // Characters outside the table, those without a Windows-1251 form among them, stay as they are.

@@ -35,6 +35,16 @@ TEST_F(LearningTest, TheAnswerToAQuestionIsKeptAsAReplyAKeyAndAnAnswerToTheQuest
     EXPECT_TRUE(rawBytes("Words.Dat").starts_with("{\\rtf"));
 }
 
+TEST_F(LearningTest, APhraseWithMarkupIsKeptAsAReplyButNeverEntersThePhraseBase) {
+    // An exchange file may hold what the input line's guard would have emptied.
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^"});
+    const std::string before = rawBytes("Words.Dat");
+    for (const char* phrase : {"Иван; Пётр.", "Кто^где?", "_Я.", "Я@"})
+        tell(phrase, "Как тебя зовут?");
+    EXPECT_EQ(rawBytes("Words.Dat"), before);
+    EXPECT_EQ(base.read("W1.Dat"), (Lines{"Не знаю.", "Иван; Пётр.", "Кто^где?", "_Я.", "Я@."}));
+}
+
 TEST_F(LearningTest, APhraseWithATopicEntryChangesNoFile) {
     base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^"});
     const std::string before = rawBytes("Words.Dat");
