@@ -42,13 +42,6 @@ QString toCyrillicLayout(QString text) {
 
 // Disabling a window greys its text out, nearly invisible on silver; but while the keyboard is
 // shown the user types into the disabled main window's line and reads Speed Word's offer there.
-void keepReadableWhileDisabled(QWidget* widget) {
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::Base})
-        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-    widget->setPalette(palette);
-}
-
 SuggestionStep stepFor(int key) {
     if (key == Qt::Key_Up)
         return SuggestionStep::Up;
@@ -84,8 +77,6 @@ void TForm1::EnRusClick() {
 }
 
 void TForm1::N22Click() {
-    keepReadableWhileDisabled(Input);
-    keepReadableWhileDisabled(SB1);
     T1.setEnabled(false);
     setEnabled(false);
     Form4->show();

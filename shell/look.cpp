@@ -16,4 +16,11 @@ void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& c
     widget->setPalette(palette);
 }
 
+void keepReadableWhileDisabled(QWidget* widget) {
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::Base})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    widget->setPalette(palette);
+}
+
 } // namespace besedka

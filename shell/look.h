@@ -28,5 +28,7 @@ inline FontChooser inputChooser() {
 void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color);
 // Colours the text of the control while it is enabled; disabled, it keeps the grey that says so.
 void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& color);
+// Draws the control, disabled, in the colours it has now when enabled.
+void keepReadableWhileDisabled(QWidget* widget);
 
 } // namespace besedka

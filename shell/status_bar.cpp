@@ -11,11 +11,6 @@ constexpr std::array<int, StatusBar::kPanels - 1> kFixedWidths = {130, 322};
 } // namespace
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
-    // While another window has the main window disabled, the bar must stay readable.
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Disabled, QPalette::WindowText,
-                     palette.color(QPalette::Active, QPalette::WindowText));
-    setPalette(palette);
     for (QLabel*& panel : panels_) {
         panel = new QLabel(this);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -411,6 +411,14 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        keepReadableWhileDisabled(Input);
+        keepReadableWhileDisabled(SB1);
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void TForm1::setBusyCursor(bool busy) {
     besedka::setBusyCursor(busy);
 }

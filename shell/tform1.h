@@ -191,6 +191,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // While another window has it disabled, the line and the status bar stay readable: the
+    // on-screen keyboard types into the one, Speed Word shows its offer in the other.
+    void changeEvent(QEvent* event) override;
     // The status bar keeps to the bottom; at full screen the controls follow the maximised size.
     void resizeEvent(QResizeEvent* event) override;
 
