@@ -15,6 +15,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the programs load at run time rather than link: Qt's window-system plugins and the fonts
-# that stand in for the window's Windows fonts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
+# that stand in for the window's Windows fonts, and Qt's own texts in Russian.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
 include(CPack)

@@ -39,6 +39,14 @@ TForm2::TForm2(TForm1& main) : main_(main) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFont(main.font());
     setFixedSize(kClientSize);
+    // The frame line runs through the caption, so the controls placed below it stay clear of it.
+    // A style sheet stops the font passing to the children, so it names the font itself.
+    setStyleSheet(QStringLiteral("* { font-family: '%1'; font-size: %2pt; }"
+                                 "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; left: 7px; "
+                                 "padding: 0 1px; }")
+                      .arg(main.font().family())
+                      .arg(main.font().pointSize()));
     buildControls();
     connectHandlers();
 }

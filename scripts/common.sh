@@ -22,7 +22,7 @@ ensure_packages() {
 
 BUILD_PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
                 qt6-base-dev qt6-multimedia-dev libgl-dev fontconfig fonts-dejavu-core
-                fonts-liberation2 dpkg-dev file)
+                fonts-liberation2 qt6-translations-l10n dpkg-dev file)
 
 # Configures the build folder given, with any extra CMake options.
 configure() {

@@ -4,6 +4,7 @@
 #include "platform/qt/error_report.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/message_box.h"
+#include "platform/qt/qt_texts.h"
 #include "shell/launch.h"
 #include "shell/windows.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
         return besedka::launch::talkInTerminal();
     QApplication application(argc, argv);
     besedka::substituteWindowsFonts();
+    besedka::installRussianQtTexts(&application);
     besedka::ErrorReport errorReport;
     besedka::ClockRandom random;
 
