@@ -3,6 +3,7 @@
 #include "platform/core/cp1251.h"
 #include "platform/qt/engine_text.h"
 #include "platform/qt/error_report.h"
+#include "shell/look.h"
 #include "shell/tform1.h"
 
 #include <QCloseEvent>
@@ -16,7 +17,6 @@ namespace besedka {
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
 constexpr QSize kClientSize(353, 145);
 
 constexpr QSize kSignKey(16, 17);
