@@ -41,8 +41,9 @@ TEST(LayoutConversionTest, ExactlyTheTableChangesABytePastTheAsciiLettersNothing
         const char c = static_cast<char>(byte);
         if (cyrillicLayoutCounterpart(c) != c)
             ++changed;
-        if (byte >= 0x80 || (byte >= '0' && byte <= '9'))
+        if (byte >= 0x80 || (byte >= '0' && byte <= '9')) {
             EXPECT_EQ(cyrillicLayoutCounterpart(c), c) << byte;
+        }
     }
     // 71 rows, of which the backslash stays itself.
     EXPECT_EQ(changed, 70);
