@@ -1,7 +1,7 @@
 // Whole turns on a 100,000-line phrase base, beside one load and one save of that file:
 // a turn should cost no more than one load plus the saves it must make.
 #include "bench/phrase_base_generator.h"
-#include "engine/turn.h"
+#include "engine/plain_view.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
 
@@ -15,17 +15,6 @@ using besedka::LineList;
 
 constexpr int kLines = 100000;
 const char* const kWords = "Base\\Words.Dat";
-
-class SilentView final : public besedka::TurnView {
-public:
-    void setBusyCursor(bool) override {}
-    void playPhraseSound() override {}
-    void playSystemSound() override {}
-    void showUserLine(const std::string&) override {}
-    void showSystemLine(const std::string&) override {}
-    void setClosingTimer(bool) override {}
-    void setFollowUpTimer(bool) override {}
-};
 
 std::string cp(const char* utf8) {
     return besedka::cp1251::fromUtf8(utf8);
@@ -77,7 +66,7 @@ std::vector<std::string> wordSearchBase() {
 struct Window {
     LineList working, session, exchange;
     besedka::SeededRandom random{1};
-    SilentView view;
+    besedka::PlainView view;
     besedka::Engine engine{{working, session, exchange, random, view}};
 };
 

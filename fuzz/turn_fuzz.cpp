@@ -3,6 +3,7 @@
 // file loads and the phrase base holds no line that lint would report.
 #include "engine/knowledge_line.h"
 #include "engine/phrase.h"
+#include "engine/plain_view.h"
 #include "engine/turn.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
@@ -23,23 +24,6 @@ using besedka::LineList;
 constexpr int kMostTurns = 16;
 
 const char* const kWords = "Base\\Words.Dat";
-
-// The window's transcript, as far as the repeat check reads it.
-class TranscriptView final : public besedka::TurnView {
-public:
-    void setBusyCursor(bool) override {}
-    void playPhraseSound() override {}
-    void playSystemSound() override {}
-    void showUserLine(const std::string& phrase) override { transcript.push_back(phrase); }
-    void showSystemLine(const std::string& line) override { transcript.push_back(line); }
-    void setClosingTimer(bool) override {}
-    void setFollowUpTimer(bool) override {}
-
-    std::string previousLine() const {
-        return transcript.size() < 2 ? std::string() : transcript[transcript.size() - 2];
-    }
-    std::vector<std::string> transcript;
-};
 
 void writeFile(const char* name, std::initializer_list<const char*> utf8Lines) {
     std::vector<std::string> lines;
@@ -126,11 +110,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeSmallBase();
     LineList working, session, exchange;
     besedka::SeededRandom random(static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes)));
-    TranscriptView view;
+    besedka::PlainView view;
     besedka::Engine engine({working, session, exchange, random, view});
     try {
         for (const std::string& phrase : phrasesOf(bytes))
-            engine.runTurn(phrase, view.previousLine(), besedka::Mode::CpuUser);
+            engine.runTurn(phrase, view.previousTranscriptLine(), besedka::Mode::CpuUser);
         checkBase();
     } catch (const besedka::FileError&) {
         // Every file the turn touches exists and can be written.

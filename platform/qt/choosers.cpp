@@ -11,13 +11,13 @@ namespace besedka {
 namespace {
 
 // The dialog lists installed families only: a Windows name is shown as the font that stands in.
-QFont toQFont(const FontSpec& spec) {
-    QFont font(spec.name);
-    font.setPointSize(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const FontSpec& chosen) {
+    QFont font(chosen.name);
+    font.setPointSize(chosen.pointSize);
+    font.setBold(chosen.bold);
+    font.setItalic(chosen.italic);
+    font.setUnderline(chosen.underline);
+    font.setStrikeOut(chosen.strikeOut);
     font.setFamily(QFontInfo(font).family());
     return font;
 }
@@ -110,22 +110,28 @@ ChooserAnswers::~ChooserAnswers() {
     current_ = nullptr;
 }
 
+namespace {
+
+// The next queued answer; an opening with none left is a cancel.
+template <typename Value>
+std::optional<Value> takeAnswer(std::deque<std::optional<Value>>& answers) {
+    if (answers.empty())
+        return std::nullopt;
+    const std::optional<Value> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 std::optional<QColor> ChooserAnswers::answerColor(const QColor& shown) {
     colorsShown_.append(shown);
-    if (colorAnswers_.empty())
-        return std::nullopt;
-    const std::optional<QColor> answer = colorAnswers_.front();
-    colorAnswers_.pop_front();
-    return answer;
+    return takeAnswer(colorAnswers_);
 }
 
 std::optional<FontSpec> ChooserAnswers::answerFont(const FontSpec& shown) {
     fontsShown_.append(shown);
-    if (fontAnswers_.empty())
-        return std::nullopt;
-    const std::optional<FontSpec> answer = fontAnswers_.front();
-    fontAnswers_.pop_front();
-    return answer;
+    return takeAnswer(fontAnswers_);
 }
 
 } // namespace besedka

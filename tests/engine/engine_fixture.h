@@ -2,9 +2,9 @@
 
 #include "engine/turn.h"
 #include "platform/core/file_error.h"
+#include "tests/support/scripted_random.h"
 #include "tests/support/temp_folder.h"
 
-#include <deque>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
@@ -56,18 +56,6 @@ private:
 
 // The example phrase base: a main phrase, a branch under it, an open key, a farewell line.
 std::vector<std::string> examplePhraseBase();
-
-// Hands out the draws a test scripts for choices among two or more (0 when none is left)
-// and records the n of every draw.
-class ScriptedRandom final : public RandomSource {
-public:
-    int below(int n) override;
-    void reseed() override { ++reseeds; }
-
-    std::deque<int> draws;
-    std::vector<int> asked; // the n of every draw
-    int reseeds = 0;
-};
 
 // Records what the window is told to do, in order, as readable UTF-8 events.
 class RecordingView final : public TurnView {

@@ -1,33 +1,16 @@
 #include "modes/tform2.h"
 #include "platform/core/file_error.h"
 #include "platform/qt/engine_text.h"
+#include "tests/support/scripted_random.h"
 #include "window_test.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTextBlock>
-#include <deque>
 #include <filesystem>
 
 namespace besedka::test {
 namespace {
-
-// Hands out the values it was given, then zeros; counts nothing else.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::deque<int> values) : values_(std::move(values)) {}
-    int below(int) override {
-        if (values_.empty())
-            return 0;
-        const int value = values_.front();
-        values_.pop_front();
-        return value;
-    }
-    void reseed() override {}
-
-private:
-    std::deque<int> values_;
-};
 
 QColor lastLineColor(const TForm1& window) {
     return window.RE1->document()->lastBlock().begin().fragment().charFormat().foreground().color();

@@ -1,5 +1,5 @@
 // A first conversation with the shipped knowledge base, as a new user would have it.
-#include "engine/turn.h"
+#include "engine/plain_view.h"
 #include "platform/core/cp1251.h"
 #include "tests/support/temp_folder.h"
 
@@ -9,23 +9,6 @@ namespace besedka {
 namespace {
 
 using test::TempFolder;
-
-class SilentView final : public TurnView {
-public:
-    void setBusyCursor(bool) override {}
-    void playPhraseSound() override {}
-    void playSystemSound() override {}
-    void showUserLine(const std::string& line) override { transcript.push_back(line); }
-    void showSystemLine(const std::string& line) override { transcript.push_back(line); }
-    void setClosingTimer(bool enabled) override { closing = enabled; }
-    void setFollowUpTimer(bool) override {}
-
-    std::string previousLine() const {
-        return transcript.size() < 2 ? std::string() : transcript[transcript.size() - 2];
-    }
-    std::vector<std::string> transcript;
-    bool closing = false;
-};
 
 struct Step {
     const char* phrase;
@@ -38,7 +21,7 @@ TEST(ShippedConversation, AFirstDialogueIsAnsweredFromThePhraseBase) {
                           std::filesystem::copy_options::recursive);
     LineList workingList, session, exchange;
     SeededRandom random(2024);
-    SilentView view;
+    PlainView view;
     Engine engine({workingList, session, exchange, random, view});
 
     const Step script[] = {
@@ -55,13 +38,14 @@ TEST(ShippedConversation, AFirstDialogueIsAnsweredFromThePhraseBase) {
         {"до свидания", 1},
     };
     for (const auto& [phrase, depth] : script) {
-        ASSERT_TRUE(engine.runTurn(cp1251::fromUtf8(phrase), view.previousLine(), Mode::CpuUser))
+        ASSERT_TRUE(
+            engine.runTurn(cp1251::fromUtf8(phrase), view.previousTranscriptLine(), Mode::CpuUser))
             << phrase;
         EXPECT_EQ(engine.state().BranchDepth, depth)
             << phrase << " -> " << cp1251::toUtf8(engine.state().CpuPhrase);
         EXPECT_FALSE(engine.state().CpuPhrase.empty()) << phrase;
     }
-    EXPECT_TRUE(view.closing) << "the farewell starts the closing animation";
+    EXPECT_TRUE(view.closing()) << "the farewell starts the closing animation";
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "engine/knowledge_line.h"
 #include "engine/knowledge_stats.h"
 #include "engine/phrase.h"
-#include "engine/turn.h"
+#include "engine/plain_view.h"
 #include "platform/core/cp1251.h"
 #include "tests/support/temp_folder.h"
 
@@ -22,22 +22,6 @@ using test::TempFolder;
 
 constexpr int kTurns = 1000;
 constexpr int kTimedTurns = 100;
-
-class TranscriptView final : public TurnView {
-public:
-    void setBusyCursor(bool) override {}
-    void playPhraseSound() override {}
-    void playSystemSound() override {}
-    void showUserLine(const std::string& line) override { transcript.push_back(line); }
-    void showSystemLine(const std::string& line) override { transcript.push_back(line); }
-    void setClosingTimer(bool) override {}
-    void setFollowUpTimer(bool) override {}
-
-    std::string previousLine() const {
-        return transcript.size() < 2 ? std::string() : transcript[transcript.size() - 2];
-    }
-    std::vector<std::string> transcript;
-};
 
 // Phrases of one to five dictionary words with some punctuation, half of the time; otherwise
 // the phrase just said again, an earlier phrase again, or abuse.
@@ -140,7 +124,7 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
     const std::size_t sizeBefore = baseSize();
 
     SeededRandom random(7);
-    TranscriptView view;
+    PlainView view;
     Engine engine({working, session, exchange, random, view});
     PhraseMaker maker(loaded("Base\\dictionary.dat"));
     std::set<std::string> said, saidKeys;
@@ -148,7 +132,7 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
     for (int turn = 0; turn < kTurns; ++turn) {
         const std::string phrase = typedPhrase(maker.next());
         const auto start = std::chrono::steady_clock::now();
-        ASSERT_TRUE(engine.runTurn(phrase, view.previousLine(), Mode::CpuUser));
+        ASSERT_TRUE(engine.runTurn(phrase, view.previousTranscriptLine(), Mode::CpuUser));
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());

@@ -1,5 +1,6 @@
 // besedka-cli chat: the dialogue engine in a terminal, in the folder that holds Base\.
 #include "engine/phrase.h"
+#include "engine/plain_view.h"
 #include "engine/session_log.h"
 #include "engine/turn.h"
 #include "platform/core/clock.h"
@@ -24,31 +25,6 @@
 namespace besedka::cli {
 
 namespace {
-
-// The window as far as a terminal has one: the transcript, and the two timers that matter
-// once a turn is over. Sounds and the busy cursor have no terminal form.
-class ChatView final : public TurnView {
-public:
-    void setBusyCursor(bool) override {}
-    void playPhraseSound() override {}
-    void playSystemSound() override {}
-    void showUserLine(const std::string& phrase) override { transcript_.push_back(phrase); }
-    void showSystemLine(const std::string& line) override { transcript_.push_back(line); }
-    void setClosingTimer(bool enabled) override { closing_ = enabled; }
-    void setFollowUpTimer(bool enabled) override { followUpPending_ = enabled; }
-
-    // The line before the last one, as the repeat check reads the transcript.
-    std::string previousTranscriptLine() const {
-        return transcript_.size() < 2 ? std::string() : transcript_[transcript_.size() - 2];
-    }
-    bool closing() const { return closing_; }
-    bool takeFollowUp() { return std::exchange(followUpPending_, false); }
-
-private:
-    std::vector<std::string> transcript_;
-    bool closing_ = false;
-    bool followUpPending_ = false;
-};
 
 void writeUtf8(const std::string& textCp1251) {
     const std::string utf8 = cp1251::toUtf8(textCp1251);
@@ -301,7 +277,7 @@ private:
     }
 
     LineList workingList_, session_, exchange_;
-    ChatView view_;
+    PlainView view_;
     Engine engine_;
     bool forPerson_;
     bool typedInput_;
