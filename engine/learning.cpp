@@ -6,6 +6,8 @@
 #include "platform/core/cp1251.h"
 #include "platform/core/folder_lock.h"
 
+#include <algorithm>
+
 namespace besedka {
 
 namespace {
@@ -41,7 +43,11 @@ void attachToPreviousReply(TurnContext& turn) {
     if (index == 0)
         return;
     turn.words.load();
-    turn.words.moveToEnd(index, withAnswer(turn.words.wholeText(index), turn.state.UserPhrase));
+    std::string answered = withAnswer(turn.words.wholeText(index), turn.state.UserPhrase);
+    // Cut when read, the line would lose its last answers and never match again.
+    if (answered.size() > LineList::kMaxLineRead)
+        return;
+    turn.words.moveToEnd(index, std::move(answered));
     turn.words.save();
 }
 
@@ -62,6 +68,18 @@ void learnInPhraseBase(TurnContext& turn) {
     attachToPreviousReply(turn);
 }
 
+bool holdsLetterOrDigit(std::string_view phrase) {
+    return std::any_of(phrase.begin(), phrase.end(), [](char c) {
+        return cp1251::upper(c) != cp1251::lower(c) || (c >= '0' && c <= '9');
+    });
+}
+
+// A phrase worth keeping says something and fits a line of the base as a key.
+// Characters with no Windows-1251 form arrive as '?': a row of them is no phrase to say back.
+bool worthLearning(const std::string& phrase) {
+    return holdsLetterOrDigit(phrase) && phrase.size() < LineList::kMaxLineRead;
+}
+
 } // namespace
 
 std::string withAnswer(const std::string& line, const std::string& answer) {
@@ -74,7 +92,7 @@ void answerFallbackAndLearn(TurnContext& turn) {
     TurnState& state = turn.state;
     // Chosen before the collection grows, so the phrase is never its own reply.
     state.CpuPhrase = turn.randomLineOf(collectionFor(isQuestion(state.UserPhrase)));
-    if (state.FilterHit)
+    if (state.FilterHit || !worthLearning(state.UserPhrase))
         return;
     if (!collectionHolds(turn.workingList, state.UserPhrase)) {
         if (state.PreviousReply.empty())

@@ -19,6 +19,10 @@ char capitalisedRussian(char c) {
     return c;
 }
 
+bool isControl(char c) {
+    return static_cast<unsigned char>(c) < 0x20 || c == '\x7F';
+}
+
 } // namespace
 
 std::string normalisePhrase(std::string phrase) {
@@ -39,13 +43,25 @@ std::string normalisePhrase(std::string phrase) {
 
 std::string withoutControlCharacters(std::string_view text) {
     std::string printable;
+    bool controlsBefore = false;
     for (const char c : text) {
-        if (c == '\t')
+        if (isControl(c)) {
+            controlsBefore = !printable.empty();
+            continue;
+        }
+        if (controlsBefore && printable.back() != ' ' && c != ' ')
             printable += ' ';
-        else if (static_cast<unsigned char>(c) >= 0x20 && c != '\x7F')
-            printable += c;
+        controlsBefore = false;
+        printable += c;
     }
     return printable;
+}
+
+std::string phraseAtEntry(std::string_view text) {
+    std::string phrase = withoutControlCharacters(text);
+    if (phrase.find_first_not_of(' ') == std::string::npos)
+        phrase.clear();
+    return phrase;
 }
 
 std::string typedPhrase(std::string_view text) {

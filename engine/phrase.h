@@ -14,11 +14,14 @@ std::string normalisePhrase(std::string phrase);
 // The input line of the window takes this many characters; nothing longer can be typed there.
 inline constexpr std::size_t kInputLineLength = 255;
 
-// The text without control characters (C0 and DEL); a tab becomes a space. What comes from a
-// terminal goes through it before it can be learned, and what goes to one before it is shown:
-// an escape sequence learned today would otherwise change the user's terminal whenever it is
-// said, and a line break would split a line of the base.
+// The text without control characters (C0 and DEL): each run of them between other characters
+// becomes one space, and at the ends they go. A turn takes every phrase through it, whatever
+// brought it (a paste, the exchange file, a terminal): a line break learned would split a line of
+// the base, and an escape sequence said back would change the user's terminal.
 std::string withoutControlCharacters(std::string_view text);
+
+// The phrase a turn works on: without control characters, and empty when only blanks are left.
+std::string phraseAtEntry(std::string_view text);
 
 // A line of text as the input line would have taken it: without control characters, cut to
 // kInputLineLength characters.

@@ -11,8 +11,9 @@ namespace besedka {
 
 Engine::Engine(WindowObjects window) : window_(window), words_(window.workingList) {}
 
-bool Engine::runTurn(const std::string& phrase, const std::string& previousTranscriptLine,
+bool Engine::runTurn(const std::string& text, const std::string& previousTranscriptLine,
                      Mode mode, const std::string& exchangePath) {
+    const std::string phrase = phraseAtEntry(text);
     if (phrase.empty())
         return false;
     startTurn(phrase);

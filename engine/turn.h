@@ -70,14 +70,14 @@ public:
     TurnState& state() { return state_; }
     const TurnState& state() const { return state_; }
 
-    // One turn (`SpeakClick`). `phrase` is the text of `Input` (Cpu\User) or line 0 of the
-    // exchange buffer (Cpu\Cpu); `previousTranscriptLine` is the line of RE1 at index count-2,
-    // read before anything is added (empty with fewer than two lines); `exchangePath` is the
-    // path in the editor window, used in Cpu\Cpu mode only.
-    // Returns false, having done nothing, when the phrase is empty. Returns true after a
+    // One turn (`SpeakClick`). `text` is the text of `Input` (Cpu\User) or line 0 of the
+    // exchange buffer (Cpu\Cpu), taken as phraseAtEntry gives it; `previousTranscriptLine` is
+    // the line of RE1 at index count-2, read before anything is added (empty with fewer than two
+    // lines); `exchangePath` is the path in the editor window, used in Cpu\Cpu mode only.
+    // Returns false, having done nothing, when the phrase is empty or blank. Returns true after a
     // completed turn: the window then empties `Input` and resets its idle counter.
     // Throws FileError at the step that fails; PreviousReply then keeps its old value.
-    bool runTurn(const std::string& phrase, const std::string& previousTranscriptLine, Mode mode,
+    bool runTurn(const std::string& text, const std::string& previousTranscriptLine, Mode mode,
                  const std::string& exchangePath = {});
 
     // The greeting at the start of a dialogue (`T10Timer`): in one call of three, says a random

@@ -50,7 +50,7 @@ void TForm1::Cpu31Click() {
 }
 
 void TForm1::T6Timer() {
-    LoadtxtCpuCpu.load(exchangePath());
+    LoadtxtCpuCpu.loadText(exchangePath());
     if (Form2->RB2->isChecked()) {
         T6.setInterval(Form2->SpinEdit1->number());
         Talk->setEnabled(false);

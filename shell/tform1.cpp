@@ -113,6 +113,8 @@ void TForm1::buildControls() {
     Input->setToolTip(QStringLiteral("Поле для ввода фразы пользователя"));
     Input->installEventFilter(
         new MenuKeysFirst({QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}, Input));
+    RE1->setFocusPolicy(Qt::ClickFocus);
+    RE1->setTypingTarget(Input);
 
     Cancel = flatButton(TabControl2, QStringLiteral("<"), {426, 5, 27, 22},
                         QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"));
@@ -271,7 +273,8 @@ void TForm1::T1Timer() {
         T11.setEnabled(true);
     N23->setEnabled(showsSuggestion());
     // Alt alone puts the menu bar in keyboard mode; taking the focus from it would end that.
-    if (focusWidget() != menuBar())
+    // The transcript keeps it for copying; typing there goes on in the input line.
+    if (focusWidget() != menuBar() && focusWidget() != RE1)
         Input->setFocus();
 }
 

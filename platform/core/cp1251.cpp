@@ -230,4 +230,17 @@ bool looksLikeUtf8(std::string_view bytes) {
     return multiByte;
 }
 
+std::optional<LossyCharacter> firstLossyCharacter(std::string_view utf8) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        char32_t cp = 0;
+        const std::size_t length = decodeUtf8(utf8, pos, cp);
+        if (length == 0)
+            return LossyCharacter{pos, 0};
+        if (cp != 0 && fromUnicode(cp) == 0)
+            return LossyCharacter{pos, cp};
+        pos += length;
+    }
+    return std::nullopt;
+}
+
 } // namespace besedka::cp1251

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,13 @@ unsigned char fromUnicode(char32_t codePoint);
 // True when the bytes are well-formed UTF-8 holding at least one multi-byte sequence:
 // such a file comes from a Linux editor, since real Windows-1251 Russian text practically never is.
 bool looksLikeUtf8(std::string_view bytes);
+
+// The first place where UTF-8 text cannot become Windows-1251 without loss: a malformed byte
+// (codePoint 0) or a character the code page has no form for.
+struct LossyCharacter {
+    std::size_t offset = 0;
+    char32_t codePoint = 0;
+};
+std::optional<LossyCharacter> firstLossyCharacter(std::string_view utf8);
 
 } // namespace besedka::cp1251

@@ -17,6 +17,9 @@ public:
     static FileError cannotCreate(const std::string& spelledPath) {
         return FileError("Cannot create file " + spelledPath);
     }
+    static FileError notText(const std::string& spelledPath) {
+        return FileError("Not a text file " + spelledPath);
+    }
 };
 
 } // namespace besedka

@@ -53,6 +53,13 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
+std::string readOrThrow(const std::string& spelledPath) {
+    std::string bytes;
+    if (!readFile(paths::resolve(spelledPath), bytes))
+        throw FileError::cannotOpen(spelledPath);
+    return bytes;
+}
+
 } // namespace
 
 // Plain text is Windows-1251, unless a Linux editor wrote it in UTF-8.
@@ -68,9 +75,15 @@ std::vector<std::string> parseLines(std::string bytes) {
 }
 
 void LineList::load(const std::string& spelledPath) {
-    std::string bytes;
-    if (!readFile(paths::resolve(spelledPath), bytes))
-        throw FileError::cannotOpen(spelledPath);
+    lines_ = parseLines(readOrThrow(spelledPath));
+}
+
+void LineList::loadText(const std::string& spelledPath) {
+    std::string bytes = readOrThrow(spelledPath);
+    if (bytes.find('\0') != std::string::npos) {
+        lines_.clear();
+        throw FileError::notText(spelledPath);
+    }
     lines_ = parseLines(std::move(bytes));
 }
 

@@ -19,6 +19,10 @@ public:
     // Replaces the content with the lines of the file, RTF or plain text.
     // Throws FileError "Cannot open file <spelledPath>" when it cannot be read.
     void load(const std::string& spelledPath);
+    // As load, for a file that another program writes: one holding a NUL byte is no text, and
+    // answering it would overwrite someone's data. Throws FileError "Not a text file
+    // <spelledPath>" for such a file, leaving the list empty so nothing stale is answered.
+    void loadText(const std::string& spelledPath);
     // Writes the whole list in RTF, atomically: the file holds either the old or the new content.
     // Throws FileError "Cannot create file <spelledPath>" when it cannot be written.
     void save(const std::string& spelledPath) const;

@@ -10,18 +10,6 @@ namespace besedka {
 
 namespace {
 
-// The dialog lists installed families only: a Windows name is shown as the font that stands in.
-QFont toQFont(const FontSpec& chosen) {
-    QFont font(chosen.name);
-    font.setPointSize(chosen.pointSize);
-    font.setBold(chosen.bold);
-    font.setItalic(chosen.italic);
-    font.setUnderline(chosen.underline);
-    font.setStrikeOut(chosen.strikeOut);
-    font.setFamily(QFontInfo(font).family());
-    return font;
-}
-
 FontSpec toFontSpec(const QFont& font) {
     return {font.family(), font.pointSize(), font.bold(),
             font.italic(), font.underline(), font.strikeOut()};
@@ -48,7 +36,7 @@ std::optional<QColor> runColorDialog(const QColor& shown, QWidget* parent) {
 
 std::optional<FontSpec> runFontDialog(const FontSpec& shown, const FontChoice& choice,
                                       QWidget* parent) {
-    QFontDialog dialog(toQFont(shown), parent);
+    QFontDialog dialog(dialogFont(shown), parent);
     if (!choice.effects)
         hideEffects(dialog);
     // A size the chooser does not offer springs back, so the dialog never shows one.
@@ -70,6 +58,22 @@ std::optional<FontSpec> runFontDialog(const FontSpec& shown, const FontChoice& c
 }
 
 } // namespace
+
+// The dialog lists installed families only: a Windows name is shown as the font that stands in.
+// Given no style name, the dialog selects the family's first style, which may well be bold
+// italic, and confirming it unchanged would change the font.
+QFont dialogFont(const FontSpec& shown) {
+    QFont font(shown.name);
+    font.setPointSize(shown.pointSize);
+    font.setBold(shown.bold);
+    font.setItalic(shown.italic);
+    font.setUnderline(shown.underline);
+    font.setStrikeOut(shown.strikeOut);
+    const QFontInfo standIn(font);
+    font.setFamily(standIn.family());
+    font.setStyleName(standIn.styleName());
+    return font;
+}
 
 bool ColorChooser::execute(QWidget* parent) {
     ChooserAnswers* answers = ChooserAnswers::current_;

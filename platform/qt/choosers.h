@@ -3,6 +3,7 @@
 #include "platform/qt/transcript_view.h"
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <deque>
 #include <optional>
@@ -51,6 +52,10 @@ private:
     FontSpec font_;
     FontChoice choice_;
 };
+
+// The font a font dialog opens on to show `shown`: the installed font that stands in for it, in
+// its style.
+QFont dialogFont(const FontSpec& shown);
 
 // While ChooserAnswers live, choosers open no dialog: each opening records what it showed and
 // takes the next answer given for its kind, or is cancelled when none is left.

@@ -1,6 +1,8 @@
 #include "platform/qt/transcript_view.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -125,6 +127,17 @@ void TranscriptView::deleteLastLine() {
 void TranscriptView::clearLines() {
     clear();
     hasLines_ = false;
+}
+
+void TranscriptView::keyPressEvent(QKeyEvent* event) {
+    const bool typing = !event->text().isEmpty() && event->text().front().isPrint() &&
+                        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+    if (typing && typingTarget_ != nullptr) {
+        typingTarget_->setFocus();
+        QCoreApplication::sendEvent(typingTarget_, event);
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 void TranscriptView::scrollToEnd() {

@@ -42,6 +42,13 @@ public:
     void deleteLastLine();
     void clearLines();
 
+    // Where typing goes when the transcript has the focus: someone who clicked into it to copy
+    // a line and types on expects the phrase in the input line. Copy and select-all stay here.
+    void setTypingTarget(QWidget* target) { typingTarget_ = target; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void layOutAll() const;
     void scrollToEnd();
@@ -49,6 +56,7 @@ private:
     QTextCharFormat lineFormat_;
     // An empty document still holds one empty paragraph; this tells it from an empty line.
     bool hasLines_ = false;
+    QWidget* typingTarget_ = nullptr;
 };
 
 } // namespace besedka

@@ -42,6 +42,28 @@ TEST(CliFiles, WriteThenCatRoundTripsUtf8) {
     EXPECT_EQ(cat.out, text);
 }
 
+// One stray byte once made every line be read as Windows-1251: a whole base of mojibake.
+TEST(CliFiles, WriteRefusesWhatWouldNotComeBackAsItWentInAndLeavesTheFileAlone) {
+    TempFolder folder;
+    std::filesystem::create_directory("Base");
+    ASSERT_EQ(cli(folder, "write Base/W.Dat", "первая\nвторая\n").status, 0);
+    const std::string before = folder.read("Base/W.Dat");
+
+    const CliRun stray = cli(folder, "write Base/W.Dat", "первая\nвто\xffрая\nтретья\n");
+    EXPECT_EQ(stray.status, 2);
+    EXPECT_NE(stray.err.find("line 2: byte 0xFF is not UTF-8"), std::string::npos) << stray.err;
+    const CliRun emoji = cli(folder, "write Base/W.Dat", "а\nб\nв \xf0\x9f\x98\x80\n");
+    EXPECT_EQ(emoji.status, 2);
+    EXPECT_NE(emoji.err.find("line 3: U+1F600 has no Windows-1251 form"), std::string::npos)
+        << emoji.err;
+    EXPECT_EQ(folder.read("Base/W.Dat"), before);
+
+    // Windows-1251 on purpose.
+    const CliRun windows = cli(folder, "write --cp1251 Base/W.Dat", cp::fromUtf8("ёлка\r\n"));
+    EXPECT_EQ(windows.status, 0) << windows.err;
+    EXPECT_EQ(cli(folder, "cat Base/W.Dat").out, "ёлка\n");
+}
+
 TEST(CliFiles, CatReadsPlainWindows1251AndReportsMissingFiles) {
     TempFolder folder;
     folder.write("plain.txt", cp::fromUtf8("Ёлка\r\nпалка\r\n"));
@@ -72,6 +94,12 @@ TEST(CliLint, ReportsEveryBrokenLineWithItsNumber) {
                         "Base\\Words.Dat:6: answer without its closing ';'\n"
                         "Base\\Words.Dat:7: empty answer\n"
                         "Base\\Words.Dat:9: farewell mark '@' not at the very end\n");
+
+    // Written by another editor past what reading takes: it is cut, and said so.
+    folder.write("long.Dat", "header\r\nKEY^" + std::string(5000, 'a') + ";\r\n");
+    EXPECT_EQ(cli(folder, "lint long.Dat").out,
+              "long.Dat:2: too long: 5005 characters, reading takes 4096\n"
+              "long.Dat:2: answer without its closing ';'\n");
 
     folder.write("good.Dat", cp::fromUtf8("header\r\nПРИВЕТ^Привет;\r\n"));
     const CliRun clean = cli(folder, "lint good.Dat");

@@ -152,15 +152,16 @@ TEST(Chat, TheSameSeedGivesTheSameConversationAndTheSameFiles) {
     EXPECT_EQ(second.read("W2.Dat"), first.read("W2.Dat"));
 }
 
-TEST(Chat, ControlCharactersOfATypedLineAreDroppedAndATabIsASpace) {
+TEST(Chat, ControlCharactersOfATypedLineBecomeOneSpace) {
     BaseFolder folder;
     writeChatBase(folder);
     const ChatRun run =
         chat(folder, "привет\nкто\tты\x1b[31m \x07такой\b\x7f?\r\n\x1b\x01\n", "--seed 4");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     Привет.", "CPU:     Здравствуй!",
-                                              "USER:     Кто ты[31m такой?", "CPU:     Не знаю."}));
-    EXPECT_EQ(folder.read("W2.Dat"), (Lines{"Понятно.", "Кто ты[31m такой?"}));
+    EXPECT_EQ(withoutRemarks(run.out),
+              (Lines{"USER:     Привет.", "CPU:     Здравствуй!", "USER:     Кто ты [31m такой ?",
+                     "CPU:     Не знаю."}));
+    EXPECT_EQ(folder.read("W2.Dat"), (Lines{"Понятно.", "Кто ты [31m такой ?"}));
 }
 
 TEST(Chat, PrintsNoControlCharacterOfTheKnowledgeBase) {
@@ -168,7 +169,7 @@ TEST(Chat, PrintsNoControlCharacterOfTheKnowledgeBase) {
     writeChatBase(folder);
     folder.write("Words.Dat", {"Фразы", "ПРИВЕТ.^\x1b[1mЗдравствуй!\x1b[0m\x07;"});
     const ChatRun run = chat(folder, "привет\n", "--seed 5");
-    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     Привет.", "CPU:     [1mЗдравствуй![0m"}));
+    EXPECT_EQ(withoutRemarks(run.out), (Lines{"USER:     Привет.", "CPU:     [1mЗдравствуй! [0m"}));
     // The base itself is the user's: it keeps what it holds.
     EXPECT_EQ(folder.read("Words.Dat")[1], "ПРИВЕТ.^\x1b[1mЗдравствуй!\x1b[0m\x07;");
 }
@@ -312,6 +313,26 @@ TEST(ChatExchange, AMissingFileIsReportedAtMostOnceASecondAndPolledAgain) {
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ(errors.front(), "besedka-cli: Cannot open file Base/exchange.txt");
     EXPECT_LE(static_cast<long long>(errors.size()), seconds + 1);
+    EXPECT_EQ(withoutRemarks(splitLines(slurp(folder.root() / "output.txt"))),
+              (Lines{"USER:     ПРИВЕТ.", "CPU:     Здравствуй!"}));
+}
+
+TEST(ChatExchange, AFileWithNulBytesIsNeitherAnsweredNorWrittenAndIsPolledAgain) {
+    BaseFolder folder;
+    writeExchangeBase(folder);
+    const std::string blob("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xcf\xd0\xc8\xc2\xc5\xd2", 22);
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << blob;
+    const pid_t pid = startChat(folder, {"--seed", "7", "--exchange", "Base/exchange.txt",
+                                         "--period", "0.01", "--turns", "1"});
+    ASSERT_TRUE(waitUntil([&] { return !slurp(folder.root() / "errors.txt").empty(); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(slurp(folder.path("exchange.txt")), blob);
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << "\xcf\xd0\xc8\xc2\xc5\xd2";
+    ASSERT_EQ(exitStatusOf(pid), 0);
+
+    const Lines errors = splitLines(slurp(folder.root() / "errors.txt"));
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors.front(), "besedka-cli: Not a text file Base/exchange.txt");
     EXPECT_EQ(withoutRemarks(splitLines(slurp(folder.root() / "output.txt"))),
               (Lines{"USER:     ПРИВЕТ.", "CPU:     Здравствуй!"}));
 }

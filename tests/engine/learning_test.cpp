@@ -1,6 +1,9 @@
+#include "engine/knowledge_line.h"
 #include "engine/learning.h"
+#include "platform/core/cp1251.h"
 #include "tests/engine/engine_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -122,16 +125,76 @@ TEST_F(LearningTest, AFarewellMarkStaysTheLastCharacterWhenAnAnswerIsAttached) {
     EXPECT_EQ(utf(withAnswer(cp("ПОКА.^"), cp("Пока."))), "ПОКА.^Пока.;");
 }
 
-TEST_F(LearningTest, ALongLineKeepsItsWholeTextWhenItMoves) {
+// The user's answers to a frequent reply gather on one line. Reading cuts a line at 4096
+// characters: grown past that, it would lose its closing answers and never match again.
+TEST_F(LearningTest, ALineTakesNoAnswerThatWouldMakeItLongerThanReadingGivesBack) {
+    std::string popular = "КАК ДЕЛА?^";
+    for (int i = 0; i < 360; ++i) // 3970 characters in Windows-1251
+        popular += "Хорошо " + std::to_string(100 + i) + ";";
+    base.write("Words.Dat", {"Фразы", "ПРИВЕТ.^Как дела?;", popular});
+    const std::string before = cp(popular);
+    std::vector<std::string> kept;
+    for (int round = 0; round < 30; ++round) {
+        const std::string answer = "Нормально " + std::to_string(round) + ".";
+        tell(answer, "Как дела?");
+        kept.push_back(answer);
+    }
+    LineList words;
+    words.load("Base\\Words.Dat");
+    const auto line =
+        std::find_if(words.lines().begin(), words.lines().end(),
+                     [](const std::string& text) { return text.starts_with(cp("КАК ДЕЛА?^")); });
+    ASSERT_NE(line, words.lines().end());
+    EXPECT_LE(line->size(), LineList::kMaxLineRead);
+    EXPECT_GT(line->size(), LineList::kMaxLineRead - 20) << "answers are attached while they fit";
+    EXPECT_TRUE(line->starts_with(before)) << "every answer the line held stays";
+    EXPECT_TRUE(problemsOf(*line).empty());
+    // Every answer was kept as a reply and as an open key, attached or not.
+    EXPECT_EQ(base.read("W1.Dat").size(), 1 + kept.size());
+    for (const std::string& answer : kept) {
+        const std::string key = cp1251::upper(cp(answer)) + "^";
+        EXPECT_NE(std::find(words.lines().begin(), words.lines().end(), key), words.lines().end())
+            << answer;
+    }
+    say("как дела?");
+    EXPECT_EQ(reply(), "Хорошо 100") << "the line still answers";
+}
+
+TEST_F(LearningTest, ALineOverTheLimitWrittenElsewhereKeepsItsWholeTextAndTakesNoMore) {
     // 409 answers of ten characters fill exactly the 4096 characters that reading hands out.
     std::string line = "KEYS.^";
     for (int i = 0; i < 409; ++i)
         line += "abcdefghi;";
     ASSERT_EQ(line.size(), LineList::kMaxLineRead);
     const std::string whole = line + "tail;";
-    base.write("Words.Dat", {"Фразы", whole});
+    base.write("Words.Dat", {"Фразы", whole, "ДРУГАЯ.^"});
     tell("Ответ.", "keys.");
-    EXPECT_EQ(base.read("Words.Dat").back(), whole + "Ответ.;");
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", whole, "ДРУГАЯ.^", "ОТВЕТ.^"}));
+}
+
+// Emoji and other characters without a Windows-1251 form arrive as '?'. Said back later, such
+// a phrase would be junk; line breaks pasted into it would split a line of the base.
+TEST_F(LearningTest, OnlyPhrasesWithALetterOrADigitAreLearnedAndNeverWithAControlCharacter) {
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^"});
+    const std::string before = rawBytes("Words.Dat");
+    for (const char* junk : {"? ? ? ? ?", "!!!", "\t...\r\n", "-_-"})
+        tell(junk, "Как тебя зовут?");
+    EXPECT_EQ(reply(), "Понятно.") << "junk is answered as usual";
+    EXPECT_EQ(rawBytes("Words.Dat"), before);
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+
+    tell("Иван\r\nИванович\tПетров\x1b", "Как тебя зовут?");
+    tell("42", "Сколько тебе лет?");
+    EXPECT_EQ(base.read("W1.Dat"), (Lines{"Не знаю.", "Иван Иванович Петров.", "42."}));
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", "ИВАН ИВАНОВИЧ ПЕТРОВ.^",
+                                              "КАК ТЕБЯ ЗОВУТ?^Иван Иванович Петров.;", "42.^"}));
+}
+
+TEST_F(LearningTest, ABlankLineIsNoPhrase) {
+    for (const char* blank : {"", "   ", " \t\r\n "})
+        EXPECT_FALSE(say(blank)) << blank;
+    EXPECT_TRUE(session.lines().empty());
+    EXPECT_TRUE(view.events.empty());
 }
 
 TEST_F(LearningTest, AnEmptyReplyFileGivesAnEmptyReplyAndForgetsThePreviousReply) {

@@ -40,16 +40,23 @@ TEST(IsQuestion, LooksAtTheLastCharacterOnly) {
     EXPECT_FALSE(isQuestion(""));
 }
 
-TEST(TypedPhrase, DropsEveryControlCharacterAndMakesATabASpace) {
+TEST(TypedPhrase, ARunOfControlCharactersIsOneSpaceInsideAndNothingAtTheEnds) {
     std::string everyControl;
     for (int c = 0; c < 0x20; ++c)
         everyControl += static_cast<char>(c);
     everyControl += '\x7F';
     EXPECT_EQ(utf(typedPhrase(cp("при") + everyControl + cp("вет"))), "при вет");
-    EXPECT_EQ(typedPhrase("\x1b[31mred\x1b[0m\r"), "[31mred[0m");
+    EXPECT_EQ(typedPhrase("\x1b[31mred\x1b[0m\r"), "[31mred [0m");
     // Letters of the upper half of the code page are no control characters.
     EXPECT_EQ(utf(typedPhrase(cp("ёЁяЯ№"))), "ёЁяЯ№");
-    EXPECT_EQ(withoutControlCharacters("a\tb\nc"), "a bc");
+    EXPECT_EQ(withoutControlCharacters("\r\na\tb\r\nc\n"), "a b c");
+}
+
+TEST(PhraseAtEntry, AnythingButBlanksIsAPhrase) {
+    EXPECT_EQ(phraseAtEntry("  \t \r\n  "), "");
+    EXPECT_EQ(phraseAtEntry("\x01\x02"), "");
+    EXPECT_EQ(phraseAtEntry(" a\n"), " a");
+    EXPECT_EQ(phraseAtEntry("?"), "?");
 }
 
 TEST(TypedPhrase, IsCutAfterTheCharactersTheInputLineTakes) {

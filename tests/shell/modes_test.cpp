@@ -262,6 +262,36 @@ TEST_F(ModesTest, AMissingExchangeFileKeepsTheLastContentAndIsTriedAgain) {
     EXPECT_TRUE(form->T6.enabled());
 }
 
+TEST_F(ModesTest, ControlCharactersOfTheExchangeFileBecomeSpaces) {
+    openReady();
+    exchangeFile({"Кто\tты\x1b[0m\x07"});
+    form->Cpu31->trigger();
+    form->T6Timer();
+    form->Talk->click();
+    EXPECT_EQ(transcript().at(1), u"Кто ты [0m."_s);
+}
+
+// A file that is no text (a picture named by mistake, a file being written) must never be
+// answered, or the reply would overwrite it.
+TEST_F(ModesTest, AnExchangeFileWithNulBytesIsNeitherAnsweredNorWritten) {
+    openReady();
+    const std::string path = exchangeFile({"Привет."});
+    form->Cpu31->trigger();
+    form->T6Timer();
+    const std::string blob("GIF89a\x01\0\x01\0\xcf\xd0\xc8", 13);
+    folder.write(kExchange, blob);
+    for (int tick = 0; tick < 3; ++tick)
+        runGuarded([this] { form->T6Timer(); }, ErrorSource::TimerTick);
+    form->Talk->click();
+    windows->form2().RB2->click();
+    runGuarded([this] { form->T6Timer(); }, ErrorSource::TimerTick);
+
+    EXPECT_EQ(boxes.texts(), QStringList{QString::fromStdString("Not a text file " + path)});
+    EXPECT_EQ(transcript().size(), 1);
+    EXPECT_EQ(folder.read(kExchange), blob);
+    EXPECT_TRUE(form->T6.enabled());
+}
+
 TEST_F(ModesTest, TwoCopiesTalkThroughOneFile) {
     // The second copy, in a working folder of its own, with its own knowledge base.
     WorkFolder secondFolder;

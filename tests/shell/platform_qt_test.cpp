@@ -1,5 +1,6 @@
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
+#include "platform/qt/choosers.h"
 #include "platform/qt/error_report.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/sound_player.h"
@@ -7,7 +8,9 @@
 #include "platform/qt/transcript_view.h"
 #include "window_test.h"
 
+#include <QFontDialog>
 #include <gtest/gtest.h>
+#include <utility>
 #include <stdexcept>
 
 namespace besedka::test {
@@ -116,6 +119,21 @@ TEST_F(ErrorReportTest, TheGuardEndsTheHandlerAndReportsWhatEscaped) {
     EXPECT_EQ(stepsDone, 2);
     EXPECT_EQ(boxes.texts(), (QStringList{u"Cannot open file Base\\Слова.Dat"_s, u"out of range"_s,
                                           u"Unexpected error"_s}));
+}
+
+// Confirming a chooser without touching it must leave the font as it was, so the dialog has to
+// open on the font's own style, whatever the installed font that stands in lists first.
+TEST(FontChooserTest, TheDialogOpensOnTheStyleOfTheFontItHolds) {
+    for (const QString& name : {u"MS Sans Serif"_s, u"Arial"_s, u"Courier New"_s}) {
+        for (const auto& [bold, italic] : {std::pair{false, false}, {true, false}, {false, true}}) {
+            const FontSpec held{name, 10, bold, italic};
+            const QFontDialog dialog(dialogFont(held));
+            const QFont shown = dialog.currentFont();
+            EXPECT_EQ(shown.bold(), bold) << name.toStdString() << " " << bold << italic;
+            EXPECT_EQ(shown.italic(), italic) << name.toStdString() << " " << bold << italic;
+            EXPECT_EQ(shown.pointSize(), 10);
+        }
+    }
 }
 
 TEST(SoundPlayerTest, OnlyAReadableWaveFileCanBeOpened) {

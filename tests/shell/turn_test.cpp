@@ -1,6 +1,7 @@
 #include "window_test.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QTextBlock>
 
@@ -99,6 +100,31 @@ TEST_F(TurnTest, AMissingReplyFileEndsTheTurnAfterTheUserLine) {
     say(u"ладно"_s);
     EXPECT_EQ(transcript().last(), u"Понятно."_s);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(TurnTest, APastedLineBreakBecomesASpaceBeforeAnythingIsLearned) {
+    openReady();
+    say(u"привет"_s);
+    QApplication::clipboard()->setText(u"Иван\r\nПетров\n"_s);
+    form->Input->paste();
+    QTest::keyClick(form->Input, Qt::Key_Return);
+
+    EXPECT_EQ(transcript().at(2), u"Иван Петров."_s);
+    EXPECT_EQ(fileLines("Base/W2.Dat").last(), u"Иван Петров."_s);
+    EXPECT_EQ(fileLines("Base/Words.Dat").last(), u"ИВАН ПЕТРОВ.^"_s);
+}
+
+TEST_F(TurnTest, TheTranscriptCopiesWhatIsSelectedInItAndHandsTypingToTheInputLine) {
+    openReady();
+    say(u"привет"_s);
+    form->RE1->setFocus();
+    QTest::keyClick(form->RE1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(form->RE1, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), u"Привет.\nПривет, человек!"_s);
+
+    QTest::keyClicks(form->RE1, u"da"_s);
+    EXPECT_EQ(form->Input->text(), u"da"_s);
+    EXPECT_EQ(form->focusWidget(), form->Input);
 }
 
 } // namespace

@@ -194,5 +194,44 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
         << "first " << first << " ms, last " << last << " ms, base grew " << growth << " times";
 }
 
+// Years of use in little: a few phrases said very often and most rarely (rank r drawn with weight
+// 1/r), as people talk. However the lines that collect answers grow, the base stays lint-clean
+// and no line outgrows what reading gives back.
+TEST(LongConversation, ZipfSkewedTalkKeepsEveryLineReadableAndLintClean) {
+    TempFolder folder;
+    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", "Base",
+                          std::filesystem::copy_options::recursive);
+    std::mt19937 draws{7001};
+    const std::vector<std::string> words = loaded("Base\\dictionary.dat").lines();
+    const auto word = [&] {
+        return words[std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(draws)];
+    };
+    std::vector<std::string> vocabulary;
+    std::vector<double> weights;
+    for (int rank = 1; rank <= 1500; ++rank) {
+        std::string phrase = word();
+        for (int extra = rank % 4; extra > 0; --extra)
+            phrase += " " + word();
+        vocabulary.push_back(phrase + (rank % 3 == 0 ? "?" : ""));
+        weights.push_back(1.0 / rank);
+    }
+    std::discrete_distribution<std::size_t> zipf(weights.begin(), weights.end());
+
+    LineList working, session, exchange;
+    SeededRandom random(11);
+    PlainView view;
+    Engine engine({working, session, exchange, random, view});
+    for (int turn = 0; turn < 2000; ++turn)
+        engine.runTurn(vocabulary[zipf(draws)], view.previousTranscriptLine(), Mode::CpuUser);
+
+    const LineList base = loaded(base_files::kWords);
+    ASSERT_GT(base.count(), 6500);
+    for (int i = 1; i < base.count(); ++i) {
+        const std::string& line = base.lines()[static_cast<std::size_t>(i)];
+        EXPECT_LE(line.size(), LineList::kMaxLineRead) << "line " << i + 1;
+        EXPECT_TRUE(problemsOf(line).empty()) << "line " << i + 1;
+    }
+}
+
 } // namespace
 } // namespace besedka

@@ -225,7 +225,7 @@ public:
             if (interrupted)
                 break;
             try {
-                exchange_.load(exchange.path);
+                exchange_.loadText(exchange.path);
             } catch (const FileError& e) {
                 const auto now = std::chrono::steady_clock::now();
                 if (!lastReport || now - *lastReport >= std::chrono::seconds(1)) {

@@ -4,16 +4,20 @@
 #include "platform/core/file_error.h"
 #include "platform/core/folder_lock.h"
 #include "platform/core/line_list.h"
+#include "platform/core/rtf.h"
 #include "tools/cli/commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 namespace besedka::cli {
 
 namespace {
 
 constexpr std::size_t kOutputChunk = 1 << 16;
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
 // File names come from the terminal in UTF-8; the program spells them in Windows-1251.
 std::string spelled(const std::string& argument) {
@@ -24,6 +28,23 @@ void printLine(const std::string& lineCp1251) {
     const std::string utf8 = cp1251::toUtf8(lineCp1251);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fputc('\n', stdout);
+}
+
+// Where the lines cannot be taken as they are: "line N: ..." for the user to mend, or nothing.
+std::optional<std::string> troubleInUtf8(std::string_view input) {
+    const auto lossy = cp1251::firstLossyCharacter(input);
+    if (!lossy)
+        return std::nullopt;
+    const auto lineNumber = 1 + std::count(input.begin(), input.begin() + lossy->offset, '\n');
+    char what[64];
+    if (lossy->codePoint == 0)
+        std::snprintf(what, sizeof what, "byte 0x%02X is not UTF-8",
+                      static_cast<unsigned char>(input[lossy->offset]));
+    else
+        std::snprintf(what, sizeof what, "U+%04X has no Windows-1251 form",
+                      static_cast<unsigned>(lossy->codePoint));
+    return "line " + std::to_string(lineNumber) + ": " + what +
+           " (nothing written; --cp1251 reads Windows-1251 lines)";
 }
 
 } // namespace
@@ -56,14 +77,30 @@ int runCat(const std::vector<std::string>& args) {
     return kFine;
 }
 
+// The lines come in UTF-8, or in Windows-1251 with --cp1251. Anything that would not come back
+// as it went in is refused before the file is touched: one stray byte must not turn a whole
+// base into mojibake.
 int runWrite(const std::vector<std::string>& args) {
-    if (args.size() != 1)
-        return trouble("usage: besedka-cli write FILE < LINES");
+    const bool windows1251 = !args.empty() && args[0] == "--cp1251";
+    if (args.size() != (windows1251 ? 2u : 1u))
+        return trouble("usage: besedka-cli write [--cp1251] FILE < LINES");
+    const std::string path = spelled(args.back());
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
+    std::vector<std::string> lines;
+    if (windows1251 || rtf::isRtf(input)) {
+        lines = parseLines(std::move(input));
+    } else {
+        std::string_view text = input;
+        if (text.starts_with(kUtf8Bom))
+            text.remove_prefix(kUtf8Bom.size());
+        if (const auto problem = troubleInUtf8(text))
+            return trouble(*problem);
+        lines = parseLines(cp1251::fromUtf8(text));
+    }
     try {
         // Never between the load and the save of a running program's learning step.
-        const FolderLock lock(spelled(args[0]));
-        LineList(parseLines(input)).save(spelled(args[0]));
+        const FolderLock lock(path);
+        LineList(std::move(lines)).save(path);
     } catch (const FileError& e) {
         return trouble(e.what());
     }
@@ -80,10 +117,18 @@ int runLint(const std::vector<std::string>& args) {
     } catch (const FileError& e) {
         return trouble(e.what());
     }
+    const std::string where = cp1251::toUtf8(path);
     int findings = 0;
     for (int i = 1; i < base.count(); ++i) {
+        const std::string& whole = base.lines()[static_cast<std::size_t>(i)];
+        // Reading cuts such a line, so what the program sees of it is judged below.
+        if (whole.size() > LineList::kMaxLineRead) {
+            std::printf("%s:%d: too long: %zu characters, reading takes %zu\n", where.c_str(),
+                        i + 1, whole.size(), LineList::kMaxLineRead);
+            ++findings;
+        }
         for (LineProblem problem : problemsOf(base.get(i))) {
-            std::printf("%s:%d: %s\n", cp1251::toUtf8(path).c_str(), i + 1, describe(problem));
+            std::printf("%s:%d: %s\n", where.c_str(), i + 1, describe(problem));
             ++findings;
         }
     }
