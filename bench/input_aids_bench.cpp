@@ -1,6 +1,6 @@
 // Speed Word on the shipped dictionary: one suggestion check, which runs after every change of
 // the input line, and the load of the dictionary at each switch.
-#include "input_aids/speed_word.h"
+#include "input_aids/speed_word_offer.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
 
@@ -25,12 +25,12 @@ void checkTypedWord(benchmark::State& state, const std::string& line) {
     besedka::SpeedWordOffer offer;
     const std::string* found = nullptr;
     for (auto _ : state) {
-        offer.SuggestionIndex = -1;
+        offer.entryIndex = -1;
         found = offer.check(dictionary().lines(), line);
         benchmark::DoNotOptimize(found);
     }
     state.counters["entries"] = dictionary().count();
-    state.counters["matchIndex"] = offer.SuggestionIndex;
+    state.counters["matchIndex"] = offer.entryIndex;
 }
 
 // The last entry of the file, typed in capitals: found only at the end of the scan.

@@ -1,74 +1,88 @@
 #include "input_aids/speed_word.h"
 
 #include "platform/core/cp1251.h"
-
-#include <algorithm>
+#include "platform/qt/busy_cursor.h"
+#include "platform/qt/engine_text.h"
+#include "platform/qt/error_report.h"
 
 namespace besedka {
 
 namespace {
 
-bool isDelimiter(char c) {
-    return c == ' ' || c == ',' || c == '.' || c == '!' || c == '?';
+const char* const kDictionary = "Base\\dictionary.dat";
+
+QString noSuggestionText() {
+    return QStringLiteral("[NONE]");
 }
 
-bool startsWithUpperCased(std::string_view entry, std::string_view upperWord) {
-    if (entry.size() < upperWord.size())
-        return false;
-    for (std::size_t i = 0; i < upperWord.size(); ++i)
-        if (cp1251::upper(entry[i]) != upperWord[i])
-            return false;
-    return true;
-}
-
-int count(const std::vector<std::string>& dictionary) {
-    return static_cast<int>(dictionary.size());
+SuggestionStep stepFor(int key) {
+    if (key == Qt::Key_Up)
+        return SuggestionStep::Up;
+    if (key == Qt::Key_Down)
+        return SuggestionStep::Down;
+    return SuggestionStep::Stay;
 }
 
 } // namespace
 
-std::string_view lastWord(std::string_view line) {
-    if (line.empty() || isDelimiter(line.back()))
-        return {};
-    const auto start = std::find_if(line.rbegin(), line.rend(), isDelimiter).base();
-    return line.substr(static_cast<std::size_t>(start - line.begin()));
+SpeedWord::SpeedWord(Controls controls)
+    : controls_(controls), suggestionCheckTimer_(1, true),
+      keyDownFilter_([this](int key) { runGuarded([this, key] { stepThroughOffers(key); }); },
+                     nullptr) {
+    suggestionCheckTimer_.setHandler([this] { checkSuggestion(); });
 }
 
-int findEntryStartingWith(const std::vector<std::string>& dictionary, std::string_view word,
-                          int after) {
-    const std::string upperWord = cp1251::upper(word);
-    for (int index = std::max(after + 1, 0); index < count(dictionary); ++index)
-        if (startsWithUpperCased(dictionary[static_cast<std::size_t>(index)], upperWord))
-            return index;
-    return -1;
+void SpeedWord::switchSpeedWord() {
+    dictionary_.load(kDictionary);
+    QAction* speedWord = controls_.speedWordAction;
+    speedWord->setChecked(!speedWord->isChecked());
+    controls_.statusBar->setPanelText(0, speedWord->isChecked() ? noSuggestionText() : knowledgeLoadedText());
+    suggestionCheckTimer_.setEnabled(speedWord->isChecked());
 }
 
-const std::string* SpeedWordOffer::check(const std::vector<std::string>& dictionary,
-                                         std::string_view line) {
-    const std::string_view word = lastWord(line);
-    if (word.empty()) {
-        // The word and its completion stay; the panel's "[NONE]" keeps F5 away from them.
-        SuggestionIndex = -1;
-        return nullptr;
-    }
-    TypedWord = word;
-    Completion.clear();
-    SuggestionIndex = findEntryStartingWith(dictionary, TypedWord, SuggestionIndex);
-    if (SuggestionIndex < 0)
-        return nullptr;
-    const std::string& entry = dictionary[static_cast<std::size_t>(SuggestionIndex)];
-    Completion = entry.substr(TypedWord.size());
-    return &entry;
+void SpeedWord::completeWord() {
+    QLineEdit* inputLine = controls_.inputLine;
+    inputLine->setText(inputLine->text() + toQString(cp1251::lower(offer_.completion)));
+    suggestionCheckTimer_.setEnabled(true);
 }
 
-const std::string& SpeedWordOffer::step(const std::vector<std::string>& dictionary,
-                                        SuggestionStep step) {
-    if (step == SuggestionStep::Up)
-        SuggestionIndex -= 2;
-    else if (step == SuggestionStep::Down)
-        SuggestionIndex += 1;
-    SuggestionIndex = std::max(std::min(SuggestionIndex, count(dictionary) - 1), 0);
-    return dictionary[static_cast<std::size_t>(SuggestionIndex)];
+void SpeedWord::checkSuggestion() {
+    const std::string* entry =
+        offer_.check(dictionary_.lines(), toEngineText(controls_.inputLine->text()));
+    controls_.statusBar->setPanelText(0, entry != nullptr ? toQString(*entry) : noSuggestionText());
+    suggestionCheckTimer_.setEnabled(false);
+}
+
+void SpeedWord::restartSuggestion() {
+    offer_.entryIndex = -1;
+    suggestionCheckTimer_.setEnabled(controls_.speedWordAction->isChecked());
+}
+
+void SpeedWord::stepThroughOffers(int key) {
+    if (dictionary_.count() == 0 || !controls_.speedWordAction->isChecked())
+        return;
+    setBusyCursor(true);
+    controls_.statusBar->setPanelText(0, toQString(offer_.step(dictionary_.lines(), stepFor(key))));
+    suggestionCheckTimer_.setEnabled(true);
+    setBusyCursor(false);
+}
+
+bool SpeedWord::showsSuggestion() const {
+    const QString panel = controls_.statusBar->panelText(0);
+    return !panel.isEmpty() && panel != noSuggestionText() && panel != knowledgeLoadedText();
+}
+
+bool SpeedWord::updateCompleteWordAction() {
+    const bool offered = showsSuggestion();
+    controls_.completeWordAction->setEnabled(offered);
+    return offered;
+}
+
+void SpeedWord::updateCompletionControls(bool lineHasText) {
+    // Speed Word keeps "[NONE]" on the panel while the line is empty.
+    if (!lineHasText && controls_.speedWordAction->isChecked())
+        suggestionCheckTimer_.setEnabled(true);
+    updateCompleteWordAction();
 }
 
 } // namespace besedka

@@ -1,40 +1,56 @@
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include "conversation/control_states.h"
+#include "conversation/conversation.h"
+#include "input_aids/key_down_filter.h"
+#include "input_aids/speed_word_offer.h"
+#include "platform/core/line_list.h"
+#include "platform/qt/status_bar.h"
+#include "platform/qt/timer.h"
+
+#include <QAction>
+#include <QLineEdit>
 
 namespace besedka {
 
-// The word the user is typing: what follows the last blank, ',', '.', '!' or '?'. Empty when the
-// line is empty or ends in one of them, as there is nothing to complete then.
-std::string_view lastWord(std::string_view line);
+// Speed Word: while it is switched on, status panel 0 offers a dictionary word that begins with
+// the word being typed; F5 completes the word with it, Up and Down step through the offers.
+class SpeedWord final : public CompletionControls {
+public:
+    struct Controls {
+        QLineEdit* inputLine;
+        StatusBar* statusBar;
+        QAction* speedWordAction;    // the switch, checked while on
+        QAction* completeWordAction; // F5
+    };
 
-// Index of the first entry after `after` that begins with the word, ignoring case by the
-// Windows-1251 case table; -1 when there is none. A linear scan: the dictionary keeps the
-// order of its file.
-int findEntryStartingWith(const std::vector<std::string>& dictionary, std::string_view word,
-                          int after);
+    // Watches every key press of the application from now on.
+    explicit SpeedWord(Controls controls);
 
-// How a key press moves the Speed Word search: Up goes back, Down skips an entry, any other key
-// lets the next search go on after the entry shown.
-enum class SuggestionStep { Up, Down, Stay };
+    Timer& suggestionCheckTimer() { return suggestionCheckTimer_; }
+    // Loaded afresh at each switch.
+    const LineList& dictionary() const { return dictionary_; }
+    const SpeedWordOffer& offer() const { return offer_; }
 
-// The Speed Word offer, kept between the checks. A check searches after the entry found last,
-// so repeated checks of one word walk through the dictionary.
-struct SpeedWordOffer {
-    // The entry found or shown last; -1 for none, so that the next search starts afresh.
-    int SuggestionIndex = -1;
-    // The last word of the line the latest check looked at.
-    std::string TypedWord;
-    // The rest of the entry found last after the typed word: what F5 appends.
-    std::string Completion;
+    void switchSpeedWord();
+    void completeWord();
+    void checkSuggestion();
+    // A changed word is searched from the first entry again.
+    void restartSuggestion();
+    void stepThroughOffers(int key);
 
-    // The suggestion check: the entry to show, or nullptr when there is nothing to offer.
-    const std::string* check(const std::vector<std::string>& dictionary, std::string_view line);
-    // A key press moves the search start and names the entry to show until the next check,
-    // whether or not it matches the typed word. The dictionary must not be empty.
-    const std::string& step(const std::vector<std::string>& dictionary, SuggestionStep step);
+    // Whether status panel 0 shows a dictionary entry, the only time F5 has something to add.
+    bool showsSuggestion() const;
+    // Enables F5 while there is an entry to add; says whether there is.
+    bool updateCompleteWordAction();
+    void updateCompletionControls(bool lineHasText) override;
+
+private:
+    Controls controls_;
+    LineList dictionary_;
+    SpeedWordOffer offer_;
+    Timer suggestionCheckTimer_;
+    KeyDownFilter keyDownFilter_;
 };
 
 } // namespace besedka

@@ -1,7 +1,6 @@
-// What the program says without being asked: the idle remark, the greeting, the follow-up remark.
+#include "modes/remarks.h"
+
 #include "engine/base_files.h"
-#include "platform/qt/engine_text.h"
-#include "shell/tform1.h"
 
 namespace besedka {
 
@@ -13,36 +12,47 @@ constexpr int kFollowUpStepMs = 500;
 
 } // namespace
 
-void TForm1::T2Timer() {
+Remarks::Remarks(Conversation& conversation, RandomSource& random)
+    : conversation_(conversation), random_(random), idleRemarkTimer_(1000, true),
+      followUpRemarkTimer_(1000, false), greetingTimer_(1, false) {
+    idleRemarkTimer_.setHandler([this] { countSilentSecond(); });
+    followUpRemarkTimer_.setHandler([this] { countFollowUpWait(); });
+    greetingTimer_.setHandler([this] { greet(); });
+}
+
+void Remarks::countSilentSecond() {
     // Drawn afresh at every tick, so the remark comes after 60 to 90 seconds of silence.
-    const int threshold = drawBetween(kShortestSilence, kLongestSilence);
-    ++IdleTicks;
-    if (IdleTicks < threshold)
+    const int threshold = drawBetween(random_, kShortestSilence, kLongestSilence);
+    conversation_.setIdleSeconds(conversation_.idleSeconds() + 1);
+    if (conversation_.idleSeconds() < threshold)
         return;
-    RE2.load(base_files::kIdleRemarks);
-    std::string& remark = engine_.state().CpuPhrase;
-    remark = RE2.get(random_.below(RE2.count()));
-    // The shared colour, in whatever font the line before it had.
-    RE1->setLineColor(ColorDialog1.color());
-    RE1->appendLine(toQString(remark));
-    Log.add(kCpuPrefix + remark);
-    MP5.play();
-    IdleTicks = 0;
+    LineList& idleRemarks = conversation_.workingList();
+    idleRemarks.load(base_files::kIdleRemarks);
+    conversation_.sayRemark(idleRemarks.get(random_.below(idleRemarks.count())));
+    conversation_.setIdleSeconds(0);
 }
 
-void TForm1::T10Timer() {
-    engine_.greet();
+void Remarks::greet() {
+    conversation_.engine().greet();
     // Not reached when the greetings cannot be read, so the next tick draws again.
-    T10.setEnabled(false);
+    greetingTimer_.setEnabled(false);
 }
 
-void TForm1::T9Timer() {
-    FollowUpWait += kFollowUpStepMs;
-    if (FollowUpWait != T9.interval())
+void Remarks::countFollowUpWait() {
+    followUpWait_ += kFollowUpStepMs;
+    if (followUpWait_ != followUpRemarkTimer_.interval())
         return;
-    engine_.sayFollowUpRemark();
-    FollowUpWait = 0;
-    T9.setEnabled(false);
+    conversation_.engine().sayFollowUpRemark();
+    followUpWait_ = 0;
+    followUpRemarkTimer_.setEnabled(false);
+}
+
+void Remarks::startGreeting() {
+    greetingTimer_.setEnabled(true);
+}
+
+void Remarks::setFollowUpPending(bool pending) {
+    followUpRemarkTimer_.setEnabled(pending);
 }
 
 } // namespace besedka

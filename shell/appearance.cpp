@@ -1,17 +1,8 @@
-#include "modes/tform2.h"
-#include "shell/look.h"
-#include "shell/tform1.h"
-#include "shell/tform3.h"
+#include "shell/appearance.h"
 
 namespace besedka {
 
 namespace {
-
-// Every settings command takes the mark off the reset, whether the user confirms or not.
-template <typename Chooser> bool choose(TForm1& form, Chooser& chooser) {
-    form.N13->setChecked(false);
-    return chooser.execute(&form);
-}
 
 FontSpec boldStyle() {
     FontSpec style;
@@ -26,98 +17,110 @@ void applyStyle(QFont& font, const FontSpec& style) {
     font.setStrikeOut(style.strikeOut);
 }
 
-// The name only when confirmed; the size and style the chooser holds in any case.
-void chooseLineFont(TForm1& form, FontChooser& chooser) {
-    const bool confirmed = choose(form, chooser);
-    FontSpec font = chooser.font();
-    if (!confirmed)
-        font.name = form.RE1->lineFont().name;
-    form.RE1->setLineFont(font);
-}
-
 } // namespace
 
-void TForm1::N6Click() {
-    if (choose(*this, ColorDialog1))
-        paintBackground(centralWidget(), QPalette::Window, ColorDialog1.color());
+Appearance::Appearance(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,
+                       AboutWindow& aboutWindow)
+    : controls_(controls), choosers_(choosers), editor_(editor), aboutWindow_(aboutWindow) {}
+
+// Every settings command takes the mark off the reset, whether the user confirms or not.
+template <typename Chooser> bool Appearance::choose(Chooser& chooser) {
+    controls_.resetSettingsAction->setChecked(false);
+    return chooser.execute(controls_.window);
 }
 
-void TForm1::N21Click() {
-    if (choose(*this, ColorDialog1))
-        paintBackground(RE1, QPalette::Base, ColorDialog1.color());
+// The name only when confirmed; the size and style the chooser holds in any case.
+void Appearance::chooseLineFont(FontChooser& chooser) {
+    const bool confirmed = choose(chooser);
+    FontSpec font = chooser.font();
+    if (!confirmed)
+        font.name = controls_.transcript->lineFont().name;
+    controls_.transcript->setLineFont(font);
 }
 
-void TForm1::N16Click() {
-    if (choose(*this, ColorDialog1))
-        paintBackground(Input, QPalette::Base, ColorDialog1.color());
+void Appearance::chooseWindowColor() {
+    if (choose(choosers_.sharedColor))
+        paintBackground(controls_.background, QPalette::Window, choosers_.sharedColor.color());
 }
 
-void TForm1::N9Click() {
-    for (QPushButton* button : {Speak, Cancel, EnRus}) {
-        if (choose(*this, ColorDialog1))
-            paintEnabledText(button, QPalette::ButtonText, ColorDialog1.color());
+void Appearance::chooseTranscriptColor() {
+    if (choose(choosers_.sharedColor))
+        paintBackground(controls_.transcript, QPalette::Base, choosers_.sharedColor.color());
+}
+
+void Appearance::chooseInputColor() {
+    if (choose(choosers_.sharedColor))
+        paintBackground(controls_.inputLine, QPalette::Base, choosers_.sharedColor.color());
+}
+
+void Appearance::chooseButtonTextColors() {
+    for (QPushButton* button : controls_.buttons) {
+        if (choose(choosers_.sharedColor))
+            paintEnabledText(button, QPalette::ButtonText, choosers_.sharedColor.color());
     }
 }
 
-void TForm1::User1Click() {
-    if (choose(*this, ColorDialog2))
-        RE1->setLineColor(ColorDialog2.color());
+void Appearance::chooseUserLineColor() {
+    if (choose(choosers_.userLineColor))
+        controls_.transcript->setLineColor(choosers_.userLineColor.color());
 }
 
-void TForm1::Cpu1Click() {
-    if (choose(*this, ColorDialog3))
-        RE1->setLineColor(ColorDialog3.color());
+void Appearance::chooseSystemLineColor() {
+    if (choose(choosers_.systemLineColor))
+        controls_.transcript->setLineColor(choosers_.systemLineColor.color());
 }
 
-void TForm1::Mystring2Click() {
-    if (choose(*this, ColorDialog1))
-        paintEnabledText(Input, QPalette::Text, ColorDialog1.color());
+void Appearance::chooseInputTextColor() {
+    if (choose(choosers_.sharedColor))
+        paintEnabledText(controls_.inputLine, QPalette::Text, choosers_.sharedColor.color());
 }
 
-void TForm1::User2Click() {
-    chooseLineFont(*this, FontDialog1);
+void Appearance::chooseUserLineFont() {
+    chooseLineFont(choosers_.userLineFont);
 }
 
-void TForm1::Cpu2Click() {
-    chooseLineFont(*this, FontDialog2);
+void Appearance::chooseSystemLineFont() {
+    chooseLineFont(choosers_.systemLineFont);
 }
 
-void TForm1::Mystring1Click() {
-    const bool confirmed = choose(*this, FontDialog3);
-    QFont font = Input->font();
+void Appearance::chooseInputFont() {
+    FontChooser& chooser = choosers_.inputFont;
+    const bool confirmed = choose(chooser);
+    QFont font = controls_.inputLine->font();
     if (confirmed)
-        font.setFamily(FontDialog3.font().name);
+        font.setFamily(chooser.font().name);
     // The input line keeps its size whatever the chooser holds.
-    applyStyle(font, FontDialog3.font());
-    Input->setFont(font);
+    applyStyle(font, chooser.font());
+    controls_.inputLine->setFont(font);
 }
 
-void TForm1::N13Click() {
-    N13->setChecked(true);
-    paintBackground(centralWidget(), QPalette::Window, kSilver);
-    paintBackground(RE1, QPalette::Base, kSilver);
-    paintBackground(Input, QPalette::Base, kSilver);
+void Appearance::resetSettings() {
+    controls_.resetSettingsAction->setChecked(true);
+    paintBackground(controls_.background, QPalette::Window, kSilver);
+    paintBackground(controls_.transcript, QPalette::Base, kSilver);
+    paintBackground(controls_.inputLine, QPalette::Base, kSilver);
 
-    paintEnabledText(Input, QPalette::Text, Qt::black);
-    QFont inputFont = Input->font();
+    paintEnabledText(controls_.inputLine, QPalette::Text, Qt::black);
+    QFont inputFont = controls_.inputLine->font();
     // Bold, though the input line starts regular.
     applyStyle(inputFont, boldStyle());
-    Input->setFont(inputFont);
-    for (QPushButton* button : {Speak, Cancel, EnRus})
+    controls_.inputLine->setFont(inputFont);
+    for (QPushButton* button : controls_.buttons)
         paintEnabledText(button, QPalette::ButtonText, Qt::black);
 
-    for (ColorChooser* chooser : {&ColorDialog1, &ColorDialog2, &ColorDialog3})
+    for (ColorChooser* chooser :
+         {&choosers_.sharedColor, &choosers_.userLineColor, &choosers_.systemLineColor})
         chooser->setColor(Qt::black);
-    FontDialog1.setFont(defaultFont());
-    FontDialog2.setFont(defaultFont());
-    FontSpec inputStyle = FontDialog3.font();
+    choosers_.userLineFont.setFont(defaultFont());
+    choosers_.systemLineFont.setFont(defaultFont());
+    FontSpec inputStyle = choosers_.inputFont.font();
     inputStyle.name = defaultFont().name;
     inputStyle.pointSize = defaultFont().pointSize;
-    FontDialog3.setFont(inputStyle);
+    choosers_.inputFont.setFont(inputStyle);
 
     // The editor's fields take the mark off again when this changes them.
-    Form2->restoreDefaults();
-    Form3->setOuterHeight(TForm3::kFoldedHeight);
+    editor_.restoreDefaults();
+    aboutWindow_.setOuterHeight(AboutWindow::kFoldedHeight);
 }
 
 } // namespace besedka

@@ -1,56 +1,56 @@
-#include "shell/tform1.h"
-
-#include <QResizeEvent>
+#include "shell/full_screen.h"
 
 namespace besedka {
 
-void TForm1::N40Click() {
-    if (!N40->isChecked()) {
-        N40->setChecked(true);
-        N40->setText(QStringLiteral("Normal"));
+FullScreen::FullScreen(Controls controls) : controls_(controls) {}
+
+void FullScreen::toggleFullScreen() {
+    QMainWindow& window = *controls_.window;
+    QAction* command = controls_.fullScreenAction;
+    if (!command->isChecked()) {
+        command->setChecked(true);
+        command->setText(QStringLiteral("Normal"));
         // A window of fixed size cannot be maximised.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showMaximized();
+        window.setMinimumSize(0, 0);
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window.showMaximized();
         layOutFullScreen();
         return;
     }
-    N40->setChecked(false);
-    N40->setText(QStringLiteral("Full Screen"));
-    const QRect normal = normalGeometry();
-    showNormal();
-    setFixedSize(normal.size());
+    command->setChecked(false);
+    command->setText(QStringLiteral("Full Screen"));
+    const QRect normal = window.normalGeometry();
+    window.showNormal();
+    window.setFixedSize(normal.size());
     // Back where it was, too: the desktop may not put it back by itself.
-    setGeometry(normal);
-    TabControl1->resize(588, 313);
-    RE1->resize(581, 305);
-    TabControl2->setGeometry(TabControl2->x(), 312, 585, TabControl2->height());
-    Speak->move(496, Speak->y());
-    EnRus->move(453, EnRus->y());
-    Cancel->move(426, Cancel->y());
-    Input->resize(422, Input->height());
+    window.setGeometry(normal);
+    const Controls& controls = controls_;
+    controls.transcriptFrame->resize(588, 313);
+    controls.transcript->resize(581, 305);
+    controls.inputFrame->setGeometry(controls.inputFrame->x(), 312, 585, controls.inputFrame->height());
+    controls.sayButton->move(496, controls.sayButton->y());
+    controls.layoutButton->move(453, controls.layoutButton->y());
+    controls.undoButton->move(426, controls.undoButton->y());
+    controls.inputLine->resize(422, controls.inputLine->height());
+}
+
+void FullScreen::followWindowSize() {
+    if (controls_.fullScreenAction->isChecked() && controls_.window->isMaximized())
+        layOutFullScreen();
 }
 
 // The offsets are from the window's outer size, as the maximised window has it.
-void TForm1::layOutFullScreen() {
-    const int w = frameGeometry().width();
-    const int h = frameGeometry().height();
-    TabControl1->resize(w - 4, h - 92);
-    RE1->resize(w - 11, h - 101);
-    TabControl2->setGeometry(TabControl2->x(), h - 93, w - 5, TabControl2->height());
-    Speak->move(w - 93, Speak->y());
-    EnRus->move(w - 136, EnRus->y());
-    Cancel->move(w - 163, Cancel->y());
-    Input->resize(w - 167, Input->height());
-}
-
-void TForm1::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    const QSize client = centralWidget()->size();
-    SB1->setGeometry(0, client.height() - SB1->height(), client.width(), SB1->height());
-    // The platform maximises the window after the command, in one or more steps.
-    if (N40->isChecked() && isMaximized())
-        layOutFullScreen();
+void FullScreen::layOutFullScreen() {
+    const Controls& controls = controls_;
+    const int w = controls.window->frameGeometry().width();
+    const int h = controls.window->frameGeometry().height();
+    controls.transcriptFrame->resize(w - 4, h - 92);
+    controls.transcript->resize(w - 11, h - 101);
+    controls.inputFrame->setGeometry(controls.inputFrame->x(), h - 93, w - 5, controls.inputFrame->height());
+    controls.sayButton->move(w - 93, controls.sayButton->y());
+    controls.layoutButton->move(w - 136, controls.layoutButton->y());
+    controls.undoButton->move(w - 163, controls.undoButton->y());
+    controls.inputLine->resize(w - 167, controls.inputLine->height());
 }
 
 } // namespace besedka

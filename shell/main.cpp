@@ -6,7 +6,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/qt_texts.h"
 #include "shell/launch.h"
-#include "shell/windows.h"
+#include "shell/main_window.h"
 
 #include <QApplication>
 #include <memory>
@@ -20,15 +20,15 @@ int main(int argc, char* argv[]) {
     besedka::ErrorReport errorReport;
     besedka::ClockRandom random;
 
-    std::unique_ptr<besedka::Windows> windows;
+    std::unique_ptr<besedka::MainWindow> window;
     try {
         besedka::launch::enterWorkingFolder();
-        windows = std::make_unique<besedka::Windows>(random);
+        window = std::make_unique<besedka::MainWindow>(random);
     } catch (const besedka::FileError& error) {
         // A working folder that cannot be made, or a sound that cannot be opened, stops start-up.
         besedka::MessageBox::showErrorAndWait(besedka::toQString(error.what()));
         return 1;
     }
-    windows->showMainWindow();
+    window->showCentred();
     return QApplication::exec();
 }

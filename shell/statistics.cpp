@@ -1,5 +1,6 @@
+#include "shell/statistics.h"
+
 #include "engine/knowledge_stats.h"
-#include "shell/tform1.h"
 
 namespace besedka {
 
@@ -14,12 +15,19 @@ void showCount(QAction* item, int count) {
 
 } // namespace
 
-void TForm1::T8Timer() {
-    const ExpressionCounts counts =
-        countExpressions(RE2, [this](int incoming) { showCount(N18, incoming); });
-    showCount(N19, counts.outgoing);
-    showCount(N20, counts.total());
-    T8.setEnabled(false);
+Statistics::Statistics(LineList& workingList, QAction* incomingAction, QAction* outgoingAction,
+                       QAction* totalAction)
+    : workingList_(workingList), incomingAction_(incomingAction), outgoingAction_(outgoingAction),
+      totalAction_(totalAction), statisticsTimer_(1000, true) {
+    statisticsTimer_.setHandler([this] { showKnowledgeCounts(); });
+}
+
+void Statistics::showKnowledgeCounts() {
+    const ExpressionCounts counts = countExpressions(
+        workingList_, [this](int incoming) { showCount(incomingAction_, incoming); });
+    showCount(outgoingAction_, counts.outgoing);
+    showCount(totalAction_, counts.total());
+    statisticsTimer_.setEnabled(false);
 }
 
 } // namespace besedka

@@ -14,6 +14,14 @@ int uniformBelow(std::mt19937& engine, int n) {
 
 } // namespace
 
+int drawBetween(RandomSource& random, int lowest, int highest) {
+    int value = 0;
+    do {
+        value = random.below(highest) + 1;
+    } while (value < lowest);
+    return value;
+}
+
 ClockRandom::ClockRandom() {
     reseed();
 }

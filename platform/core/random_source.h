@@ -14,6 +14,10 @@ public:
     virtual void reseed() = 0;
 };
 
+// A value in lowest .. highest, drawn as a value in 1 .. highest and drawn again while it falls
+// below lowest.
+int drawBetween(RandomSource& random, int lowest, int highest);
+
 // Seeded from the clock, re-seeded from it on request: what the desktop uses.
 class ClockRandom final : public RandomSource {
 public:

@@ -1,4 +1,4 @@
-#include "modes/tform2.h"
+#include "modes/exchange_editor.h"
 #include "platform/qt/choosers.h"
 #include "window_test.h"
 
@@ -38,17 +38,17 @@ FontSpec withStyle(FontSpec font, bool bold, bool italic, bool underline = false
 // The settings answered through the choosers' test hook: no dialog opens.
 class AppearanceTest : public WindowTest {
 protected:
-    QColor windowColour() const { return form->centralWidget()->palette().color(QPalette::Window); }
-    QColor transcriptColour() const { return form->RE1->palette().color(QPalette::Base); }
-    QColor inputColour() const { return form->Input->palette().color(QPalette::Base); }
-    QColor inputTextColour() const { return form->Input->palette().color(QPalette::Text); }
+    QColor windowColour() const { return window->centralWidget()->palette().color(QPalette::Window); }
+    QColor transcriptColour() const { return controls().transcript->palette().color(QPalette::Base); }
+    QColor inputColour() const { return controls().inputLine->palette().color(QPalette::Base); }
+    QColor inputTextColour() const { return controls().inputLine->palette().color(QPalette::Text); }
     static QColor captionColour(const QPushButton* button) {
         return button->palette().color(QPalette::Active, QPalette::ButtonText);
     }
 
     // The colour and font a transcript line was drawn with.
     QTextCharFormat lineFormat(int paragraph) const {
-        return form->RE1->document()->findBlockByNumber(paragraph).begin().fragment().charFormat();
+        return controls().transcript->document()->findBlockByNumber(paragraph).begin().fragment().charFormat();
     }
 
     ChooserAnswers answers;
@@ -57,37 +57,37 @@ protected:
 TEST_F(AppearanceTest, TheThreeBackgroundCommandsShareOneColour) {
     openReady();
     answers.confirmColor(kRed);
-    form->N6->trigger();
+    menu().windowColor->trigger();
     EXPECT_EQ(windowColour(), kRed);
 
     answers.cancelColor();
-    form->N21->trigger();
+    menu().transcriptColor->trigger();
     EXPECT_EQ(transcriptColour(), kSilver);
 
     answers.confirmColor(kGreen);
-    form->N16->trigger();
+    menu().inputColor->trigger();
     EXPECT_EQ(inputColour(), kGreen);
     EXPECT_EQ(windowColour(), kRed);
 
     // Each opened showing the colour the one before had left.
     EXPECT_EQ(answers.colorsShown(), (QList<QColor>{Qt::black, kRed, kRed}));
-    EXPECT_EQ(form->ColorDialog1.color(), kGreen);
+    EXPECT_EQ(window->choosers().sharedColor.color(), kGreen);
 }
 
 TEST_F(AppearanceTest, ButtonCaptionsTakeThreeOpeningsEachConfirmedOrCancelledByItself) {
     openReady();
-    const QColor speakBefore = captionColour(form->Speak);
+    const QColor speakBefore = captionColour(controls().sayButton);
     answers.cancelColor();
     answers.confirmColor(kGreen);
     answers.confirmColor(kBlue);
-    form->N9->trigger();
+    menu().buttonTextColor->trigger();
 
     EXPECT_EQ(answers.colorsShown(), (QList<QColor>{Qt::black, Qt::black, kGreen}));
-    EXPECT_EQ(captionColour(form->Speak), speakBefore);
-    EXPECT_EQ(captionColour(form->Cancel), kGreen);
-    EXPECT_EQ(captionColour(form->EnRus), kBlue);
+    EXPECT_EQ(captionColour(controls().sayButton), speakBefore);
+    EXPECT_EQ(captionColour(controls().undoButton), kGreen);
+    EXPECT_EQ(captionColour(controls().layoutButton), kBlue);
     // A disabled button still looks disabled.
-    EXPECT_EQ(form->Cancel->palette().color(QPalette::Disabled, QPalette::ButtonText),
+    EXPECT_EQ(controls().undoButton->palette().color(QPalette::Disabled, QPalette::ButtonText),
               QColor(128, 128, 128));
 }
 
@@ -95,25 +95,25 @@ TEST_F(AppearanceTest, LineColoursApplyToTheLinesWrittenAfterThem) {
     openReady();
     say(u"привет"_s);
     answers.confirmColor(kRed);
-    form->User1->trigger();
+    menu().userLineColor->trigger();
     answers.confirmColor(kBlue);
-    form->Cpu1->trigger();
-    EXPECT_EQ(form->RE1->lineColor(), kBlue);
+    menu().systemLineColor->trigger();
+    EXPECT_EQ(controls().transcript->lineColor(), kBlue);
     say(u"привет, как дела"_s);
 
     EXPECT_EQ(lineFormat(0).foreground().color(), QColor(Qt::black));
     EXPECT_EQ(lineFormat(1).foreground().color(), QColor(Qt::black));
     EXPECT_EQ(lineFormat(2).foreground().color(), kRed);
     EXPECT_EQ(lineFormat(3).foreground().color(), kBlue);
-    EXPECT_EQ(form->ColorDialog1.color(), QColor(Qt::black));
+    EXPECT_EQ(window->choosers().sharedColor.color(), QColor(Qt::black));
 }
 
 TEST_F(AppearanceTest, TheInputTextColourComesFromTheSharedChooser) {
     openReady();
     answers.confirmColor(kRed);
-    form->N6Click();
+    window->appearance().chooseWindowColor();
     answers.confirmColor(kBlue);
-    form->Mystring2Click();
+    window->appearance().chooseInputTextColor();
     EXPECT_EQ(answers.colorsShown(), (QList<QColor>{Qt::black, kRed}));
     EXPECT_EQ(inputTextColour(), kBlue);
 }
@@ -121,10 +121,10 @@ TEST_F(AppearanceTest, TheInputTextColourComesFromTheSharedChooser) {
 TEST_F(AppearanceTest, AConfirmedLineFontIsUsedWholeWithoutTheEffectsItDoesNotOffer) {
     openReady();
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 14), true, false, true, true));
-    form->User2->trigger();
+    menu().userLineFont->trigger();
     const FontSpec chosen = withStyle(regular(u"DejaVu Serif"_s, 14), true, false);
-    EXPECT_EQ(form->FontDialog1.font(), chosen);
-    EXPECT_EQ(form->RE1->lineFont(), chosen);
+    EXPECT_EQ(window->choosers().userLineFont.font(), chosen);
+    EXPECT_EQ(controls().transcript->lineFont(), chosen);
 
     say(u"привет"_s);
     EXPECT_EQ(lineFormat(0).fontFamilies().toStringList(), QStringList{u"DejaVu Serif"_s});
@@ -137,55 +137,55 @@ TEST_F(AppearanceTest, AConfirmedLineFontIsUsedWholeWithoutTheEffectsItDoesNotOf
 TEST_F(AppearanceTest, ACancelledLineFontStillAppliesItsSizeAndStyleButNotItsName) {
     openReady();
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
-    form->Cpu2Click();
-    form->RE1->setLineFont(regular(u"Liberation Mono"_s, 20));
+    window->appearance().chooseSystemLineFont();
+    controls().transcript->setLineFont(regular(u"Liberation Mono"_s, 20));
 
     answers.cancelFont();
-    form->Cpu2Click();
+    window->appearance().chooseSystemLineFont();
     EXPECT_EQ(answers.fontsShown().last(), withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
-    EXPECT_EQ(form->RE1->lineFont(), withStyle(regular(u"Liberation Mono"_s, 14), false, true));
-    EXPECT_EQ(form->FontDialog2.font(), withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
+    EXPECT_EQ(controls().transcript->lineFont(), withStyle(regular(u"Liberation Mono"_s, 14), false, true));
+    EXPECT_EQ(window->choosers().systemLineFont.font(), withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
 }
 
 TEST_F(AppearanceTest, TheInputFontTakesNameAndStyleButStaysAtEightPoints) {
     openReady();
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 20), false, true, true));
-    form->Mystring1->trigger();
-    EXPECT_EQ(form->FontDialog3.font(),
+    menu().inputFont->trigger();
+    EXPECT_EQ(window->choosers().inputFont.font(),
               withStyle(regular(u"DejaVu Serif"_s, 8), false, true, true));
-    EXPECT_EQ(form->Input->font().family(), u"DejaVu Serif"_s);
-    EXPECT_EQ(form->Input->font().pointSize(), 8);
-    EXPECT_TRUE(form->Input->font().italic());
-    EXPECT_TRUE(form->Input->font().underline());
+    EXPECT_EQ(controls().inputLine->font().family(), u"DejaVu Serif"_s);
+    EXPECT_EQ(controls().inputLine->font().pointSize(), 8);
+    EXPECT_TRUE(controls().inputLine->font().italic());
+    EXPECT_TRUE(controls().inputLine->font().underline());
 
-    form->Input->setFont(QFont(u"Liberation Mono"_s, 8, QFont::Bold));
+    controls().inputLine->setFont(QFont(u"Liberation Mono"_s, 8, QFont::Bold));
     answers.cancelFont();
-    form->Mystring1Click();
-    EXPECT_EQ(form->Input->font().family(), u"Liberation Mono"_s);
-    EXPECT_FALSE(form->Input->font().bold());
-    EXPECT_TRUE(form->Input->font().italic());
+    window->appearance().chooseInputFont();
+    EXPECT_EQ(controls().inputLine->font().family(), u"Liberation Mono"_s);
+    EXPECT_FALSE(controls().inputLine->font().bold());
+    EXPECT_TRUE(controls().inputLine->font().italic());
 }
 
 TEST_F(AppearanceTest, EverySettingsCommandTakesTheResetMarkOffEvenWhenCancelled) {
     openReady();
-    const std::pair<QAction*, const char*> commands[] = {{form->N6, "N6"},
-                                                         {form->N21, "N21"},
-                                                         {form->N16, "N16"},
-                                                         {form->N9, "N9"},
-                                                         {form->User1, "User1"},
-                                                         {form->Cpu1, "Cpu1"},
-                                                         {form->Mystring2, "Mystring2"},
-                                                         {form->User2, "User2"},
-                                                         {form->Cpu2, "Cpu2"},
-                                                         {form->Mystring1, "Mystring1"}};
+    const std::pair<QAction*, const char*> commands[] = {{menu().windowColor, "window colour"},
+                                                         {menu().transcriptColor, "transcript colour"},
+                                                         {menu().inputColor, "input colour"},
+                                                         {menu().buttonTextColor, "button text colour"},
+                                                         {menu().userLineColor, "user line colour"},
+                                                         {menu().systemLineColor, "system line colour"},
+                                                         {menu().inputTextColor, "input text colour"},
+                                                         {menu().userLineFont, "user line font"},
+                                                         {menu().systemLineFont, "system line font"},
+                                                         {menu().inputFont, "input font"}};
     for (const auto& [command, name] : commands) {
-        form->N13->setChecked(true);
+        menu().resetSettings->setChecked(true);
         command->trigger();
-        EXPECT_FALSE(form->N13->isChecked()) << name;
+        EXPECT_FALSE(menu().resetSettings->isChecked()) << name;
     }
     // Nothing was confirmed, so nothing changed.
     EXPECT_EQ(windowColour(), kSilver);
-    EXPECT_EQ(form->ColorDialog1.color(), QColor(Qt::black));
+    EXPECT_EQ(window->choosers().sharedColor.color(), QColor(Qt::black));
     EXPECT_EQ(answers.colorsShown().size(), 3 + 3 + 3);
     EXPECT_EQ(answers.fontsShown().size(), 3);
 }
@@ -198,72 +198,72 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
     answers.confirmColor(kGreen);
     answers.confirmColor(kBlue);
     for (QAction* command :
-         {form->N6, form->N21, form->N16, form->N9, form->Mystring2, form->User1, form->Cpu1})
+         {menu().windowColor, menu().transcriptColor, menu().inputColor, menu().buttonTextColor, menu().inputTextColor, menu().userLineColor, menu().systemLineColor})
         command->trigger();
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 14), true, true));
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 16), false, true));
     answers.confirmFont(withStyle(regular(u"Liberation Mono"_s, 8), false, true, false, true));
-    for (QAction* command : {form->User2, form->Cpu2, form->Mystring1})
+    for (QAction* command : {menu().userLineFont, menu().systemLineFont, menu().inputFont})
         command->trigger();
-    form->Form2->Edit1->setText(u"/tmp/exchange.txt"_s);
-    form->Form3->setOuterHeight(327);
-    const QColor lineColour = form->RE1->lineColor();
-    const FontSpec lineFont = form->RE1->lineFont();
+    window->exchangeMode().editor().pathEdit->setText(u"/tmp/exchange.txt"_s);
+    window->aboutWindow().setOuterHeight(327);
+    const QColor lineColour = controls().transcript->lineColor();
+    const FontSpec lineFont = controls().transcript->lineFont();
 
-    form->N13->trigger();
+    menu().resetSettings->trigger();
     EXPECT_EQ(windowColour(), kSilver);
     EXPECT_EQ(transcriptColour(), kSilver);
     EXPECT_EQ(inputColour(), kSilver);
     EXPECT_EQ(inputTextColour(), QColor(Qt::black));
-    for (const QPushButton* button : {form->Speak, form->Cancel, form->EnRus})
+    for (const QPushButton* button : {controls().sayButton, controls().undoButton, controls().layoutButton})
         EXPECT_EQ(captionColour(button), QColor(Qt::black));
     for (const ColorChooser* chooser :
-         {&form->ColorDialog1, &form->ColorDialog2, &form->ColorDialog3})
+         {&window->choosers().sharedColor, &window->choosers().userLineColor, &window->choosers().systemLineColor})
         EXPECT_EQ(chooser->color(), QColor(Qt::black));
-    EXPECT_EQ(form->FontDialog1.font(), regular(u"MS Sans Serif"_s, 8));
-    EXPECT_EQ(form->FontDialog2.font(), regular(u"MS Sans Serif"_s, 8));
-    EXPECT_EQ(form->FontDialog3.font(),
+    EXPECT_EQ(window->choosers().userLineFont.font(), regular(u"MS Sans Serif"_s, 8));
+    EXPECT_EQ(window->choosers().systemLineFont.font(), regular(u"MS Sans Serif"_s, 8));
+    EXPECT_EQ(window->choosers().inputFont.font(),
               withStyle(regular(u"MS Sans Serif"_s, 8), false, true, false, true));
 
     // Bold, where the start was regular; the name and size stay.
-    const QFont input = form->Input->font();
+    const QFont input = controls().inputLine->font();
     EXPECT_TRUE(input.bold());
     EXPECT_FALSE(input.italic());
     EXPECT_FALSE(input.strikeOut());
     EXPECT_EQ(input.family(), u"Liberation Mono"_s);
     EXPECT_EQ(input.pointSize(), 8);
 
-    EXPECT_EQ(form->Form2->Edit1->text(), u"D:\\Txt.Dat"_s);
-    EXPECT_EQ(form->Form2->SpinEdit1->value(), 1000);
-    EXPECT_EQ(form->Form3->outerHeight(), 179);
+    EXPECT_EQ(window->exchangeMode().editor().pathEdit->text(), u"D:\\Txt.Dat"_s);
+    EXPECT_EQ(window->exchangeMode().editor().periodBox->value(), 1000);
+    EXPECT_EQ(window->aboutWindow().outerHeight(), 179);
     // What the transcript draws next is the user's choice until the next line is written.
-    EXPECT_EQ(form->RE1->lineColor(), lineColour);
-    EXPECT_EQ(form->RE1->lineFont(), lineFont);
+    EXPECT_EQ(controls().transcript->lineColor(), lineColour);
+    EXPECT_EQ(controls().transcript->lineFont(), lineFont);
 }
 
 TEST_F(AppearanceTest, TheFirstResetChangesThePeriodAndSoLosesItsMarkTheSecondKeepsIt) {
     openReady();
-    ASSERT_EQ(form->Form2->SpinEdit1->value(), 1);
-    form->N13Click();
-    EXPECT_EQ(form->Form2->SpinEdit1->value(), 1000);
-    EXPECT_FALSE(form->N13->isChecked());
+    ASSERT_EQ(window->exchangeMode().editor().periodBox->value(), 1);
+    window->appearance().resetSettings();
+    EXPECT_EQ(window->exchangeMode().editor().periodBox->value(), 1000);
+    EXPECT_FALSE(menu().resetSettings->isChecked());
 
-    form->N13Click();
-    EXPECT_TRUE(form->N13->isChecked());
+    window->appearance().resetSettings();
+    EXPECT_TRUE(menu().resetSettings->isChecked());
 
     // A click on the menu item turns its mark over before the reset runs.
-    form->N13->trigger();
-    EXPECT_TRUE(form->N13->isChecked());
+    menu().resetSettings->trigger();
+    EXPECT_TRUE(menu().resetSettings->isChecked());
 }
 
 TEST_F(AppearanceTest, TheResetLeavesFullScreenAlone) {
     openReady();
-    form->N40Click();
+    window->fullScreen().toggleFullScreen();
     QCoreApplication::processEvents();
-    const QRect transcript = form->RE1->geometry();
-    form->N13Click();
-    EXPECT_TRUE(form->N40->isChecked());
-    EXPECT_EQ(form->RE1->geometry(), transcript);
+    const QRect transcript = controls().transcript->geometry();
+    window->appearance().resetSettings();
+    EXPECT_TRUE(menu().fullScreen->isChecked());
+    EXPECT_EQ(controls().transcript->geometry(), transcript);
 }
 
 // The choosers themselves, answered through the same hook.

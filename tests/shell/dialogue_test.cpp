@@ -13,19 +13,19 @@ using DialogueTest = WindowTest;
 
 TEST_F(DialogueTest, TheStartAnimationClearsTheTranscriptAndArmsTheGreeting) {
     open();
-    form->RE1->appendLine(u"старая строка"_s);
-    form->move(0, 0);
-    form->T7Timer();
+    controls().transcript->appendLine(u"старая строка"_s);
+    window->move(0, 0);
+    window->conversation().playDialogueStartAnimation();
 
-    EXPECT_EQ(form->RE1->lineCount(), 0);
-    EXPECT_FALSE(form->T7.enabled());
-    EXPECT_TRUE(form->T10.enabled());
-    EXPECT_TRUE(form->N1->menuAction()->isEnabled());
-    EXPECT_FALSE(form->Input->isReadOnly());
+    EXPECT_EQ(controls().transcript->lineCount(), 0);
+    EXPECT_FALSE(window->conversation().dialogueStartTimer().enabled());
+    EXPECT_TRUE(window->remarks().greetingTimer().enabled());
+    EXPECT_TRUE(menu().systemMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(controls().inputLine->isReadOnly());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(form->MP4.playRequests(), 1);
-    const QRect desktop = form->screen()->geometry();
-    const QPoint offCentre = form->frameGeometry().center() - desktop.center();
+    EXPECT_EQ(window->sounds().dialogueStartSound.playRequests(), 1);
+    const QRect desktop = window->screen()->geometry();
+    const QPoint offCentre = window->frameGeometry().center() - desktop.center();
     EXPECT_LE(offCentre.manhattanLength(), 2);
 }
 
@@ -44,8 +44,8 @@ public:
 
 TEST_F(DialogueTest, TheShakeJumpsUpTo250TimesWithinTheJumpSquare) {
     HighestRandom highest;
-    TForm1 window(highest);
-    window.T7Timer();
+    MainWindow shaken(highest);
+    shaken.conversation().playDialogueStartAnimation();
 
     EXPECT_EQ(highest.reseeds, 1);
     ASSERT_EQ(highest.asked.size(), 1u + 2 * 250);
@@ -57,59 +57,59 @@ TEST_F(DialogueTest, TheShakeJumpsUpTo250TimesWithinTheJumpSquare) {
 TEST_F(DialogueTest, UndoRemovesTheLastLineOfTranscriptAndSessionThenRestarts) {
     openReady();
     say(u"привет"_s);
-    form->T1Timer();
-    form->Cancel->click();
+    window->controlStates().updateControls();
+    controls().undoButton->click();
 
     EXPECT_EQ(transcript(), QStringList{u"Привет."_s});
     EXPECT_EQ(session(), QStringList{u"USER:     Привет."_s});
-    EXPECT_TRUE(form->T7.enabled());
+    EXPECT_TRUE(window->conversation().dialogueStartTimer().enabled());
 
-    form->T7Timer();
-    EXPECT_EQ(form->RE1->lineCount(), 0);
+    window->conversation().playDialogueStartAnimation();
+    EXPECT_EQ(controls().transcript->lineCount(), 0);
     EXPECT_EQ(session(), QStringList{u"USER:     Привет."_s});
-    form->T1Timer();
-    EXPECT_FALSE(form->Cancel->isEnabled());
+    window->controlStates().updateControls();
+    EXPECT_FALSE(controls().undoButton->isEnabled());
 }
 
 TEST_F(DialogueTest, UndoTakesTheSessionsLastLineWhateverTheTranscriptShows) {
     openReady();
-    form->RE1->appendLine(u"строка, которой нет в сеансе"_s);
-    form->CancelClick();
-    EXPECT_EQ(form->RE1->lineCount(), 0);
-    EXPECT_EQ(form->Log.count(), 0);
+    controls().transcript->appendLine(u"строка, которой нет в сеансе"_s);
+    window->conversation().undo();
+    EXPECT_EQ(controls().transcript->lineCount(), 0);
+    EXPECT_EQ(window->conversation().sessionLog().count(), 0);
 }
 
 TEST_F(DialogueTest, CtrlZUndoesOnlyWhileTheTranscriptHasLines) {
     openReady();
-    QTest::keyClicks(form->Input, u"abc"_s);
-    form->T1Timer();
-    QTest::keyClick(form->Input, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClicks(controls().inputLine, u"abc"_s);
+    window->controlStates().updateControls();
+    QTest::keyClick(controls().inputLine, Qt::Key_Z, Qt::ControlModifier);
     // Neither the menu nor the input line's own undo.
-    EXPECT_EQ(form->Input->text(), u"abc"_s);
-    EXPECT_FALSE(form->T7.enabled());
+    EXPECT_EQ(controls().inputLine->text(), u"abc"_s);
+    EXPECT_FALSE(window->conversation().dialogueStartTimer().enabled());
 
     say(u"привет"_s);
-    form->T1Timer();
-    QTest::keyClick(form->Input, Qt::Key_Z, Qt::ControlModifier);
+    window->controlStates().updateControls();
+    QTest::keyClick(controls().inputLine, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(session(), QStringList{u"USER:     Привет."_s});
     EXPECT_EQ(transcript(), QStringList{u"Привет."_s});
-    EXPECT_TRUE(form->T7.enabled());
+    EXPECT_TRUE(window->conversation().dialogueStartTimer().enabled());
 }
 
 TEST_F(DialogueTest, ANewDialogueStartsFromNothingButKeepsTheTurnState) {
     openReady();
     say(u"привет"_s);
     type(u"недописанная фраза"_s);
-    const int keyClicks = form->MP1.playRequests();
-    form->N2->trigger();
+    const int keyClicks = window->sounds().keyClickSound.playRequests();
+    menu().newDialogue->trigger();
 
-    EXPECT_EQ(form->RE1->lineCount(), 0);
-    EXPECT_EQ(form->Log.count(), 0);
-    EXPECT_EQ(form->Input->text(), QString());
-    EXPECT_EQ(form->MP1.playRequests(), keyClicks + 1);
-    EXPECT_TRUE(form->T7.enabled());
-    EXPECT_TRUE(form->T10.enabled());
-    EXPECT_FALSE(form->engine().state().PreviousReply.empty());
+    EXPECT_EQ(controls().transcript->lineCount(), 0);
+    EXPECT_EQ(window->conversation().sessionLog().count(), 0);
+    EXPECT_EQ(controls().inputLine->text(), QString());
+    EXPECT_EQ(window->sounds().keyClickSound.playRequests(), keyClicks + 1);
+    EXPECT_TRUE(window->conversation().dialogueStartTimer().enabled());
+    EXPECT_TRUE(window->remarks().greetingTimer().enabled());
+    EXPECT_FALSE(window->conversation().engine().state().PreviousReply.empty());
 }
 
 } // namespace

@@ -37,12 +37,12 @@ QStringList withoutDates(QStringList log) {
 TEST_F(ExitTest, EachExitAppendsOneRecordToTheSessionLog) {
     openReady();
     say(u"привет"_s);
-    form->N4->trigger();
-    EXPECT_FALSE(form->isVisible());
+    menu().exit->trigger();
+    EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(folder.read("Base/Log.Quorel").starts_with("{\\rtf"));
 
     open();
-    form->N4->trigger();
+    menu().exit->trigger();
 
     const QStringList first = recordOf({u"USER:     Привет."_s, u"CPU:     Привет, человек!"_s});
     EXPECT_EQ(withoutDates(fileLines("Base/Log.Quorel")), first + recordOf({}));
@@ -52,10 +52,10 @@ TEST_F(ExitTest, EachExitAppendsOneRecordToTheSessionLog) {
 TEST_F(ExitTest, TheRecordHoldsOnlyWhatWasSaidAfterTheLastNewDialogue) {
     openReady();
     say(u"привет"_s);
-    form->N2->trigger();
-    form->T7Timer();
+    menu().newDialogue->trigger();
+    window->conversation().playDialogueStartAnimation();
     say(u"пока"_s);
-    form->N4Click();
+    window->conversation().exitWithRecord();
     EXPECT_EQ(withoutDates(fileLines("Base/Log.Quorel")),
               recordOf({u"USER:     Пока."_s, u"CPU:     До свидания!"_s}));
 }
@@ -63,40 +63,40 @@ TEST_F(ExitTest, TheRecordHoldsOnlyWhatWasSaidAfterTheLastNewDialogue) {
 TEST_F(ExitTest, WithoutASessionLogTheExitFailsAndTheWindowStays) {
     openReady();
     folder.remove("Base/Log.Quorel");
-    form->N4->trigger();
+    menu().exit->trigger();
     EXPECT_EQ(boxes.texts(), QStringList{u"Cannot open file Base\\Log.Quorel"_s});
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(folder.exists("Base/Log.Quorel"));
 }
 
 TEST_F(ExitTest, TheClosingAnimationShrinksDriftsAndWritesTheRecordOnTick80) {
     openReady();
     say(u"пока"_s);
-    ASSERT_TRUE(form->T4.enabled());
-    const QPoint start = form->pos();
-    const QSize startSize = form->size();
+    ASSERT_TRUE(window->conversation().closingAnimationTimer().enabled());
+    const QPoint start = window->pos();
+    const QSize startSize = window->size();
 
-    form->T4Timer();
-    EXPECT_EQ(form->pos(), start + QPoint(-3, -2));
-    EXPECT_EQ(form->size(), startSize - QSize(10, 8));
+    window->conversation().stepClosingAnimation();
+    EXPECT_EQ(window->pos(), start + QPoint(-3, -2));
+    EXPECT_EQ(window->size(), startSize - QSize(10, 8));
     for (int tick = 2; tick <= 9; ++tick)
-        form->T4Timer();
-    EXPECT_EQ(form->MP6.playRequests(), 0);
-    form->T4Timer();
-    EXPECT_EQ(form->MP6.playRequests(), 1);
+        window->conversation().stepClosingAnimation();
+    EXPECT_EQ(window->sounds().closingSound.playRequests(), 0);
+    window->conversation().stepClosingAnimation();
+    EXPECT_EQ(window->sounds().closingSound.playRequests(), 1);
 
     for (int tick = 11; tick <= 79; ++tick)
-        form->T4Timer();
-    EXPECT_EQ(form->ClosingTicks, 79);
-    EXPECT_EQ(form->MP6.playRequests(), 70);
+        window->conversation().stepClosingAnimation();
+    EXPECT_EQ(window->conversation().closingTicks(), 79);
+    EXPECT_EQ(window->sounds().closingSound.playRequests(), 70);
     EXPECT_TRUE(fileLines("Base/Log.Quorel").isEmpty());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->pos(), start + QPoint(-3 * 79, -2 * 79));
-    EXPECT_LT(form->width(), 200);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->pos(), start + QPoint(-3 * 79, -2 * 79));
+    EXPECT_LT(window->width(), 200);
 
-    form->T4Timer();
-    EXPECT_FALSE(form->T4.enabled());
-    EXPECT_FALSE(form->isVisible());
+    window->conversation().stepClosingAnimation();
+    EXPECT_FALSE(window->conversation().closingAnimationTimer().enabled());
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(withoutDates(fileLines("Base/Log.Quorel")),
               recordOf({u"USER:     Пока."_s, u"CPU:     До свидания!"_s}));
 }
@@ -104,11 +104,11 @@ TEST_F(ExitTest, TheClosingAnimationShrinksDriftsAndWritesTheRecordOnTick80) {
 TEST_F(ExitTest, AFailingExitStopsTheClosingAnimation) {
     openReady();
     folder.remove("Base/Log.Quorel");
-    form->T4.setEnabled(true);
-    form->ClosingTicks = 79;
-    EXPECT_THROW(form->T4Timer(), FileError);
-    EXPECT_FALSE(form->T4.enabled());
-    EXPECT_TRUE(form->isVisible());
+    window->conversation().closingAnimationTimer().setEnabled(true);
+    window->conversation().setClosingTicks(79);
+    EXPECT_THROW(window->conversation().stepClosingAnimation(), FileError);
+    EXPECT_FALSE(window->conversation().closingAnimationTimer().enabled());
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace

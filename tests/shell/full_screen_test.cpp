@@ -11,17 +11,17 @@ namespace {
 class FullScreenTest : public WindowTest {
 protected:
     void toggle() {
-        form->N40->trigger();
+        menu().fullScreen->trigger();
         QCoreApplication::processEvents();
     }
 
     // The controls full screen moves, and the status bar.
     std::vector<QRect> layout() const {
-        const std::vector<const QWidget*> controls = {
-            form->TabControl1, form->RE1,   form->TabControl2, form->Input,
-            form->Cancel,      form->EnRus, form->Speak,       form->SB1};
+        const std::vector<const QWidget*> moved = {
+            controls().transcriptFrame, controls().transcript,   controls().inputFrame, controls().inputLine,
+            controls().undoButton,      controls().layoutButton, controls().sayButton,       controls().statusBar};
         std::vector<QRect> geometries;
-        for (const QWidget* control : controls)
+        for (const QWidget* control : moved)
             geometries.push_back(control->geometry());
         return geometries;
     }
@@ -29,46 +29,46 @@ protected:
 
 TEST_F(FullScreenTest, TheMaximisedLayoutKeepsItsOffsetsFromTheOuterSize) {
     openReady();
-    const QSize normal = form->size();
+    const QSize normal = window->size();
     toggle();
-    ASSERT_TRUE(form->isMaximized());
-    EXPECT_TRUE(form->N40->isChecked());
-    EXPECT_EQ(form->N40->text(), u"Normal"_s);
-    const int w = form->frameGeometry().width();
-    const int h = form->frameGeometry().height();
+    ASSERT_TRUE(window->isMaximized());
+    EXPECT_TRUE(menu().fullScreen->isChecked());
+    EXPECT_EQ(menu().fullScreen->text(), u"Normal"_s);
+    const int w = window->frameGeometry().width();
+    const int h = window->frameGeometry().height();
     ASSERT_GT(w, normal.width());
     ASSERT_GT(h, normal.height());
 
-    EXPECT_EQ(form->TabControl1->geometry(), QRect(0, 0, w - 4, h - 92));
-    EXPECT_EQ(form->RE1->geometry(), QRect(3, 5, w - 11, h - 101));
-    EXPECT_EQ(form->TabControl2->geometry(), QRect(0, h - 93, w - 5, 30));
-    EXPECT_EQ(form->Input->geometry(), QRect(3, 5, w - 167, 21));
+    EXPECT_EQ(controls().transcriptFrame->geometry(), QRect(0, 0, w - 4, h - 92));
+    EXPECT_EQ(controls().transcript->geometry(), QRect(3, 5, w - 11, h - 101));
+    EXPECT_EQ(controls().inputFrame->geometry(), QRect(0, h - 93, w - 5, 30));
+    EXPECT_EQ(controls().inputLine->geometry(), QRect(3, 5, w - 167, 21));
     // The buttons touch each other, the input ends a pixel before them, and "Сказать" ends
     // seven pixels before the outer width.
-    EXPECT_EQ(form->Cancel->geometry().right() + 1, form->EnRus->x());
-    EXPECT_EQ(form->EnRus->geometry().right() + 1, form->Speak->x());
-    EXPECT_EQ(form->Input->geometry().right() + 2, form->Cancel->x());
-    EXPECT_EQ(form->Speak->x() + form->Speak->width(), w - 7);
+    EXPECT_EQ(controls().undoButton->geometry().right() + 1, controls().layoutButton->x());
+    EXPECT_EQ(controls().layoutButton->geometry().right() + 1, controls().sayButton->x());
+    EXPECT_EQ(controls().inputLine->geometry().right() + 2, controls().undoButton->x());
+    EXPECT_EQ(controls().sayButton->x() + controls().sayButton->width(), w - 7);
 
     // The status bar keeps to the bottom, the whole width.
-    const QSize client = form->centralWidget()->size();
-    EXPECT_EQ(form->SB1->geometry(), QRect(0, client.height() - 19, client.width(), 19));
-    EXPECT_EQ(form->menuBar()->width(), form->width());
+    const QSize client = window->centralWidget()->size();
+    EXPECT_EQ(controls().statusBar->geometry(), QRect(0, client.height() - 19, client.width(), 19));
+    EXPECT_EQ(window->menuBar()->width(), window->width());
 }
 
 TEST_F(FullScreenTest, BackFromFullScreenIsTheInitialLayoutButAPixelTallerTranscript) {
     openReady();
-    const QSize normal = form->size();
+    const QSize normal = window->size();
     std::vector<QRect> expected = layout();
     expected[1].setHeight(305);
 
     toggle();
     toggle();
-    EXPECT_FALSE(form->isMaximized());
-    EXPECT_FALSE(form->N40->isChecked());
-    EXPECT_EQ(form->N40->text(), u"Full Screen"_s);
-    EXPECT_EQ(form->size(), normal);
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_FALSE(menu().fullScreen->isChecked());
+    EXPECT_EQ(menu().fullScreen->text(), u"Full Screen"_s);
+    EXPECT_EQ(window->size(), normal);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
     EXPECT_EQ(layout(), expected);
 }
 
@@ -76,10 +76,10 @@ TEST_F(FullScreenTest, ANewDialogueKeepsTheFullScreenLayout) {
     openReady();
     toggle();
     const std::vector<QRect> maximised = layout();
-    form->N2Click();
-    form->T7Timer();
+    window->conversation().startNewDialogue();
+    window->conversation().playDialogueStartAnimation();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(form->N40->isChecked());
+    EXPECT_TRUE(menu().fullScreen->isChecked());
     EXPECT_EQ(layout(), maximised);
 }
 

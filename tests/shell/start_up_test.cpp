@@ -11,57 +11,65 @@ using StartUpTest = WindowTest;
 
 TEST_F(StartUpTest, TheWindowOpensInItsInitialState) {
     open();
-    EXPECT_EQ(form->windowTitle(), u"Беседка v2.40"_s);
-    EXPECT_EQ(form->size(), QSize(587, 361 + form->menuBar()->height()));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    EXPECT_EQ(window->windowTitle(), u"Беседка v2.40"_s);
+    EXPECT_EQ(window->size(), QSize(587, 361 + window->menuBar()->height()));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
 
-    EXPECT_EQ(form->SB1->panelText(0), QString());
-    EXPECT_EQ(form->SB1->panelText(1), QString());
-    EXPECT_EQ(form->SB1->panelText(2), u"Режим Cpu\\User"_s);
-    EXPECT_FALSE(form->Speak->isEnabled());
-    EXPECT_FALSE(form->EnRus->isEnabled());
-    EXPECT_FALSE(form->Cancel->isEnabled());
-    EXPECT_TRUE(form->Talk->isEnabled());
+    EXPECT_EQ(controls().statusBar->panelText(0), QString());
+    EXPECT_EQ(controls().statusBar->panelText(1), QString());
+    EXPECT_EQ(controls().statusBar->panelText(2), u"Режим Cpu\\User"_s);
+    EXPECT_FALSE(controls().sayButton->isEnabled());
+    EXPECT_FALSE(controls().layoutButton->isEnabled());
+    EXPECT_FALSE(controls().undoButton->isEnabled());
+    EXPECT_TRUE(controls().enterButton->isEnabled());
 
-    const std::pair<const Timer&, bool> timers[] = {
-        {form->T1, true},  {form->T2, true},   {form->T3, true}, {form->T4, false},
-        {form->T5, true},  {form->T6, false},  {form->T7, true}, {form->T8, true},
-        {form->T9, false}, {form->T10, false}, {form->T11, true}};
-    for (std::size_t i = 0; i < std::size(timers); ++i)
-        EXPECT_EQ(timers[i].first.enabled(), timers[i].second) << "T" << i + 1;
-    EXPECT_EQ(form->T2.interval(), 1000);
-    EXPECT_EQ(form->T8.interval(), 1000);
-    EXPECT_EQ(form->T9.interval(), 1000);
+    const std::tuple<const Timer&, bool, const char*> timers[] = {
+        {window->controlStates().controlStateTimer(), true, "control state"},
+        {window->remarks().idleRemarkTimer(), true, "idle remark"},
+        {window->conversation().knowledgeLoadTimer(), true, "knowledge load"},
+        {window->conversation().closingAnimationTimer(), false, "closing animation"},
+        {window->reservedCharacterGuard().scanTimer(), true, "reserved-character scan"},
+        {window->exchangeMode().exchangePollTimer(), false, "exchange poll"},
+        {window->conversation().dialogueStartTimer(), true, "dialogue start"},
+        {window->statistics().statisticsTimer(), true, "statistics"},
+        {window->remarks().followUpRemarkTimer(), false, "follow-up remark"},
+        {window->remarks().greetingTimer(), false, "greeting"},
+        {window->speedWord().suggestionCheckTimer(), true, "suggestion check"}};
+    for (const auto& [timer, enabled, name] : timers)
+        EXPECT_EQ(timer.enabled(), enabled) << name;
+    EXPECT_EQ(window->remarks().idleRemarkTimer().interval(), 1000);
+    EXPECT_EQ(window->statistics().statisticsTimer().interval(), 1000);
+    EXPECT_EQ(window->remarks().followUpRemarkTimer().interval(), 1000);
 
-    // FormCreate leaves the phrase base in the working list.
-    EXPECT_EQ(form->RE2.count(), 4);
+    // Start-up leaves the phrase base in the working list.
+    EXPECT_EQ(window->conversation().workingList().count(), 4);
     EXPECT_TRUE(boxes.texts().isEmpty());
 }
 
 TEST_F(StartUpTest, ControlsSitWhereTheLayoutPutsThem) {
     open();
-    const std::tuple<QWidget*, QRect, QString> controls[] = {
-        {form->TabControl1, {0, 0, 588, 313}, {}},
-        {form->RE1, {3, 5, 581, 304}, u"Поле для отображения диалога"_s},
-        {form->TabControl2, {0, 312, 585, 30}, {}},
-        {form->Input, {3, 5, 422, 21}, u"Поле для ввода фразы пользователя"_s},
-        {form->Cancel, {426, 5, 27, 22}, u"Отмена (Альтернатива клавиша: <Ctrl + Z>)"_s},
-        {form->EnRus, {453, 5, 43, 22}, u"Раскладка (Альтернатива клавиша: <Ctrl + S>)"_s},
-        {form->Speak,
+    const std::tuple<QWidget*, QRect, QString> placed[] = {
+        {controls().transcriptFrame, {0, 0, 588, 313}, {}},
+        {controls().transcript, {3, 5, 581, 304}, u"Поле для отображения диалога"_s},
+        {controls().inputFrame, {0, 312, 585, 30}, {}},
+        {controls().inputLine, {3, 5, 422, 21}, u"Поле для ввода фразы пользователя"_s},
+        {controls().undoButton, {426, 5, 27, 22}, u"Отмена (Альтернатива клавиша: <Ctrl + Z>)"_s},
+        {controls().layoutButton, {453, 5, 43, 22}, u"Раскладка (Альтернатива клавиша: <Ctrl + S>)"_s},
+        {controls().sayButton,
          {496, 5, 86, 22},
          u"Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"_s},
-        {form->Talk, {-200, 107, 186, 17}, {}},
-        {form->SB1, {0, 342, 587, 19}, u"Индикатор"_s}};
-    for (const auto& [control, geometry, hint] : controls) {
+        {controls().enterButton, {-200, 107, 186, 17}, {}},
+        {controls().statusBar, {0, 342, 587, 19}, u"Индикатор"_s}};
+    for (const auto& [control, geometry, hint] : placed) {
         EXPECT_EQ(control->geometry(), geometry) << control->metaObject()->className();
         EXPECT_EQ(control->toolTip(), hint);
     }
-    EXPECT_EQ(form->Cancel->text(), u"<"_s);
-    EXPECT_EQ(form->EnRus->text(), u"E/R"_s);
-    EXPECT_EQ(form->Speak->text(), u"Сказать"_s);
-    EXPECT_EQ(form->Talk->text(), u"<ENTER> (Для кнопки сказать)"_s);
-    EXPECT_EQ(form->Input->maxLength(), 255);
-    EXPECT_TRUE(form->RE1->isReadOnly());
+    EXPECT_EQ(controls().undoButton->text(), u"<"_s);
+    EXPECT_EQ(controls().layoutButton->text(), u"E/R"_s);
+    EXPECT_EQ(controls().sayButton->text(), u"Сказать"_s);
+    EXPECT_EQ(controls().enterButton->text(), u"<ENTER> (Для кнопки сказать)"_s);
+    EXPECT_EQ(controls().inputLine->maxLength(), 255);
+    EXPECT_TRUE(controls().transcript->isReadOnly());
 }
 
 // The menu tree as captions, depth-first; a submenu's items follow it indented, "-" is a line.
@@ -113,22 +121,22 @@ TEST_F(StartUpTest, TheMenuTreeHoldsEveryCommandInItsPlace) {
                                   u"  Ре&дактор"_s,
                                   u"С&правка"_s,
                                   u"  &О программе..."_s};
-    EXPECT_EQ(menuTree(form->menuBar()->actions()), expected);
+    EXPECT_EQ(menuTree(window->menuBar()->actions()), expected);
     // The separator lines carry their commands' keys; the window holds the commands.
-    EXPECT_TRUE(form->actions().contains(form->N3));
-    EXPECT_EQ(form->N3->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    EXPECT_TRUE(form->actions().contains(form->N23));
-    EXPECT_EQ(form->N23->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_TRUE(window->actions().contains(menu().undo));
+    EXPECT_EQ(menu().undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_TRUE(window->actions().contains(menu().completeWord));
+    EXPECT_EQ(menu().completeWord->shortcut(), QKeySequence(Qt::Key_F5));
 }
 
 TEST_F(StartUpTest, TheLoadStepCountsThePhraseBaseAndUnlocksTheInput) {
     open();
-    form->T3Timer();
-    EXPECT_EQ(form->SB1->panelText(0), u"Загрузка окончена"_s);
-    EXPECT_EQ(form->SB1->panelText(1), u"Программе известно:   [главные фразы - 2   ветки - 1]"_s);
-    EXPECT_FALSE(form->Input->isReadOnly());
-    EXPECT_FALSE(form->T3.enabled());
-    EXPECT_EQ(form->RE2.count(), 4);
+    window->conversation().loadKnowledgeBase();
+    EXPECT_EQ(controls().statusBar->panelText(0), u"Загрузка окончена"_s);
+    EXPECT_EQ(controls().statusBar->panelText(1), u"Программе известно:   [главные фразы - 2   ветки - 1]"_s);
+    EXPECT_FALSE(controls().inputLine->isReadOnly());
+    EXPECT_FALSE(window->conversation().knowledgeLoadTimer().enabled());
+    EXPECT_EQ(window->conversation().workingList().count(), 4);
 }
 
 TEST_F(StartUpTest, AMissingPhraseBaseIsReportedAndNeverLocksTheInput) {
@@ -137,19 +145,19 @@ TEST_F(StartUpTest, AMissingPhraseBaseIsReportedAndNeverLocksTheInput) {
     EXPECT_EQ(boxes.texts(), QStringList{u"Cannot open file Base\\Words.dat"_s});
     boxes.closeAll();
 
-    EXPECT_THROW(form->T3Timer(), FileError);
-    EXPECT_NE(form->SB1->panelText(0), u"Идёт загрузка подождите..."_s);
-    EXPECT_EQ(form->SB1->panelText(1), QString());
-    EXPECT_FALSE(form->Input->isReadOnly());
-    EXPECT_TRUE(form->Speak->isEnabled());
+    EXPECT_THROW(window->conversation().loadKnowledgeBase(), FileError);
+    EXPECT_NE(controls().statusBar->panelText(0), u"Идёт загрузка подождите..."_s);
+    EXPECT_EQ(controls().statusBar->panelText(1), QString());
+    EXPECT_FALSE(controls().inputLine->isReadOnly());
+    EXPECT_TRUE(controls().sayButton->isEnabled());
     // Stopped, so the failure is reported by that one tick only.
-    EXPECT_FALSE(form->T3.enabled());
+    EXPECT_FALSE(window->conversation().knowledgeLoadTimer().enabled());
 }
 
 TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
     folder.remove("Sound/Close.wav");
     try {
-        TForm1 window(random);
+        MainWindow unopened(random);
         ADD_FAILURE() << "the window opened without its closing sound";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file Sound\\Close.wav");
@@ -158,32 +166,32 @@ TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
 
 TEST_F(StartUpTest, ControlStatesFollowTheInputAndTheTranscript) {
     openReady();
-    EXPECT_FALSE(form->Speak->isEnabled());
-    EXPECT_FALSE(form->Talk->isEnabled());
-    EXPECT_FALSE(form->Cancel->isEnabled());
-    EXPECT_FALSE(form->N3->isEnabled());
-    EXPECT_EQ(QApplication::focusWidget(), form->Input);
+    EXPECT_FALSE(controls().sayButton->isEnabled());
+    EXPECT_FALSE(controls().enterButton->isEnabled());
+    EXPECT_FALSE(controls().undoButton->isEnabled());
+    EXPECT_FALSE(menu().undo->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), controls().inputLine);
 
     type(u"а"_s);
-    EXPECT_TRUE(form->Speak->isEnabled());
-    EXPECT_TRUE(form->EnRus->isEnabled());
-    EXPECT_TRUE(form->Talk->isEnabled());
-    EXPECT_FALSE(form->Cancel->isEnabled());
+    EXPECT_TRUE(controls().sayButton->isEnabled());
+    EXPECT_TRUE(controls().layoutButton->isEnabled());
+    EXPECT_TRUE(controls().enterButton->isEnabled());
+    EXPECT_FALSE(controls().undoButton->isEnabled());
 
-    form->RE1->appendLine(u"строка"_s);
+    controls().transcript->appendLine(u"строка"_s);
     type(QString());
-    EXPECT_FALSE(form->Speak->isEnabled());
-    EXPECT_FALSE(form->EnRus->isEnabled());
-    EXPECT_FALSE(form->Talk->isEnabled());
-    EXPECT_TRUE(form->Cancel->isEnabled());
-    EXPECT_TRUE(form->N3->isEnabled());
+    EXPECT_FALSE(controls().sayButton->isEnabled());
+    EXPECT_FALSE(controls().layoutButton->isEnabled());
+    EXPECT_FALSE(controls().enterButton->isEnabled());
+    EXPECT_TRUE(controls().undoButton->isEnabled());
+    EXPECT_TRUE(menu().undo->isEnabled());
 
     // Only a click gives the transcript the focus, and the update of the controls leaves it
     // there, so that what is selected in it can be copied.
-    EXPECT_EQ(form->RE1->focusPolicy(), Qt::ClickFocus);
-    form->RE1->setFocus();
-    form->T1Timer();
-    EXPECT_EQ(QApplication::focusWidget(), form->RE1);
+    EXPECT_EQ(controls().transcript->focusPolicy(), Qt::ClickFocus);
+    controls().transcript->setFocus();
+    window->controlStates().updateControls();
+    EXPECT_EQ(QApplication::focusWidget(), controls().transcript);
 }
 
 } // namespace

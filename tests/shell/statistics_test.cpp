@@ -15,7 +15,7 @@ protected:
     }
 
     QStringList captions() const {
-        return {form->N18->text(), form->N19->text(), form->N20->text()};
+        return {menu().incomingCount->text(), menu().outgoingCount->text(), menu().totalCount->text()};
     }
 
     static QStringList countsOf(int incoming, int outgoing, int total) {
@@ -27,17 +27,17 @@ protected:
 TEST_F(StatisticsTest, APhraseBaseWithItsHeaderOnlyCountsNothing) {
     writeBase({"БАЗА ФРАЗ"});
     open();
-    form->T8Timer();
+    window->statistics().showKnowledgeCounts();
     EXPECT_EQ(captions(), countsOf(0, 0, 0));
-    EXPECT_FALSE(form->T8.enabled());
+    EXPECT_FALSE(window->statistics().statisticsTimer().enabled());
     // The turns find the phrase base where start-up left it.
-    EXPECT_EQ(utf8Lines(form->RE2), std::vector<std::string>{"БАЗА ФРАЗ"});
+    EXPECT_EQ(utf8Lines(window->conversation().workingList()), std::vector<std::string>{"БАЗА ФРАЗ"});
 }
 
 TEST_F(StatisticsTest, EachAnswerOfALineCountsAsOneOutgoingExpression) {
     writeBase({"БАЗА ФРАЗ", "ПРИВЕТ.^Привет!;Здравствуй.;"});
     open();
-    form->T8Timer();
+    window->statistics().showKnowledgeCounts();
     EXPECT_EQ(captions(), countsOf(1, 2, 3));
 }
 
@@ -45,7 +45,7 @@ TEST_F(StatisticsTest, AnOpenKeyIsIncomingWithoutAnswers) {
     writeBase(
         {"БАЗА ФРАЗ", "ПРИВЕТ.^Привет!;", "КАК ТЕБЯ ЗОВУТ?^", "_КАК ДЕЛА?^Хорошо.;Так себе.;"});
     open();
-    form->T8Timer();
+    window->statistics().showKnowledgeCounts();
     EXPECT_EQ(captions(), countsOf(3, 3, 6));
 }
 
@@ -59,7 +59,7 @@ TEST_F(StatisticsTest, EveryLineOfTheSixReplyFilesCountsAndNoOtherFile) {
     folder.writeLines("Base/Begin.dat", {"Здравствуй!", "Привет!"});
     folder.writeLines("Base/AI.dat", {"Кстати.", "А ещё..."});
     open();
-    form->T8Timer();
+    window->statistics().showKnowledgeCounts();
     EXPECT_EQ(captions(), countsOf(1, 1 + 2 + 2 + 1, 7));
 }
 
@@ -68,26 +68,26 @@ TEST_F(StatisticsTest, ARetryAfterAMissingReplyFileReplacesTheCountInsteadOfAddi
     folder.remove("Base/W2.Dat");
     open();
     for (int tick = 0; tick < 3; ++tick)
-        runGuarded([this] { form->T8Timer(); }, ErrorSource::TimerTick);
+        runGuarded([this] { window->statistics().showKnowledgeCounts(); }, ErrorSource::TimerTick);
 
     EXPECT_EQ(captions(), (QStringList{u"&Входящие выражения: [1]"_s, u"&Исходящие выражения:"_s,
                                        u"&Итого:"_s}));
-    EXPECT_TRUE(form->T8.enabled());
+    EXPECT_TRUE(window->statistics().statisticsTimer().enabled());
     EXPECT_EQ(boxes.texts(), QStringList{u"Cannot open file Base\\W2.Dat"_s});
 
     folder.writeLines("Base/W2.Dat", {"Понятно."});
-    form->T8Timer();
+    window->statistics().showKnowledgeCounts();
     EXPECT_EQ(captions(), countsOf(1, 2, 3));
-    EXPECT_FALSE(form->T8.enabled());
+    EXPECT_FALSE(window->statistics().statisticsTimer().enabled());
 }
 
 TEST_F(StatisticsTest, AMissingPhraseBaseChangesNoCaption) {
     open();
     folder.remove("Base/Words.Dat");
-    EXPECT_THROW(form->T8Timer(), FileError);
+    EXPECT_THROW(window->statistics().showKnowledgeCounts(), FileError);
     EXPECT_EQ(captions(),
               (QStringList{u"&Входящие выражения:"_s, u"&Исходящие выражения:"_s, u"&Итого:"_s}));
-    EXPECT_TRUE(form->T8.enabled());
+    EXPECT_TRUE(window->statistics().statisticsTimer().enabled());
 }
 
 } // namespace

@@ -12,28 +12,28 @@ using TurnTest = WindowTest;
 
 TEST_F(TurnTest, AClickOnSpeakRunsOneTurnThroughTheWindow) {
     openReady();
-    form->IdleTicks = 42;
+    window->conversation().setIdleSeconds(42);
     say(u"привет"_s);
 
     EXPECT_EQ(transcript(), (QStringList{u"Привет."_s, u"Привет, человек!"_s}));
     EXPECT_EQ(session(), (QStringList{u"USER:     Привет."_s, u"CPU:     Привет, человек!"_s}));
-    EXPECT_EQ(form->Input->text(), QString());
-    EXPECT_EQ(form->IdleTicks, 0);
-    EXPECT_EQ(form->MP2.playRequests(), 1);
-    EXPECT_EQ(form->MP5.playRequests(), 1);
+    EXPECT_EQ(controls().inputLine->text(), QString());
+    EXPECT_EQ(window->conversation().idleSeconds(), 0);
+    EXPECT_EQ(window->sounds().phraseSound.playRequests(), 1);
+    EXPECT_EQ(window->sounds().systemSound.playRequests(), 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(boxes.texts().isEmpty());
 }
 
 TEST_F(TurnTest, UserLinesAndRepliesTakeTheirOwnChoosersStyle) {
     openReady();
-    form->ColorDialog2.setColor(Qt::darkGreen);
-    form->FontDialog1.setFont({u"Serif"_s, 10, false, true});
-    form->ColorDialog3.setColor(Qt::darkRed);
-    form->FontDialog2.setFont({u"Sans"_s, 12, true});
+    window->choosers().userLineColor.setColor(Qt::darkGreen);
+    window->choosers().userLineFont.setFont({u"Serif"_s, 10, false, true});
+    window->choosers().systemLineColor.setColor(Qt::darkRed);
+    window->choosers().systemLineFont.setFont({u"Sans"_s, 12, true});
     say(u"привет"_s);
 
-    const QTextBlock userLine = form->RE1->document()->firstBlock();
+    const QTextBlock userLine = controls().transcript->document()->firstBlock();
     const QTextCharFormat user = userLine.begin().fragment().charFormat();
     EXPECT_EQ(user.foreground().color(), QColor(Qt::darkGreen));
     EXPECT_EQ(user.fontFamilies().toStringList(), QStringList{u"Serif"_s});
@@ -49,19 +49,19 @@ TEST_F(TurnTest, UserLinesAndRepliesTakeTheirOwnChoosersStyle) {
 
 TEST_F(TurnTest, EnterRunsATurnButNotOnAnEmptyInput) {
     openReady();
-    QTest::keyClick(form->Input, Qt::Key_Return);
-    EXPECT_EQ(form->RE1->lineCount(), 0);
-    EXPECT_EQ(form->Log.count(), 0);
-    EXPECT_EQ(form->MP2.playRequests(), 0);
+    QTest::keyClick(controls().inputLine, Qt::Key_Return);
+    EXPECT_EQ(controls().transcript->lineCount(), 0);
+    EXPECT_EQ(window->conversation().sessionLog().count(), 0);
+    EXPECT_EQ(window->sounds().phraseSound.playRequests(), 0);
 
     type(u"привет"_s);
-    QTest::keyClick(form->Input, Qt::Key_Return);
+    QTest::keyClick(controls().inputLine, Qt::Key_Return);
     EXPECT_EQ(transcript(), (QStringList{u"Привет."_s, u"Привет, человек!"_s}));
-    EXPECT_EQ(form->Input->text(), QString());
+    EXPECT_EQ(controls().inputLine->text(), QString());
 
     type(u"как дела?"_s);
-    QTest::keyClick(form->Input, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(form->Log.count(), 4);
+    QTest::keyClick(controls().inputLine, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(window->conversation().sessionLog().count(), 4);
 }
 
 TEST_F(TurnTest, TheRepeatCheckSeesTheLineBeforeTheLastOne) {
@@ -75,25 +75,25 @@ TEST_F(TurnTest, AFarewellStartsTheClosingAnimation) {
     openReady();
     say(u"пока"_s);
     EXPECT_EQ(transcript().last(), u"До свидания!"_s);
-    EXPECT_TRUE(form->T4.enabled());
+    EXPECT_TRUE(window->conversation().closingAnimationTimer().enabled());
 }
 
 TEST_F(TurnTest, AMissingReplyFileEndsTheTurnAfterTheUserLine) {
     openReady();
     folder.remove("Base/W2.Dat");
-    form->IdleTicks = 17;
+    window->conversation().setIdleSeconds(17);
     say(u"ну и ладно"_s);
 
     EXPECT_EQ(transcript(), QStringList{u"Ну и ладно."_s});
     EXPECT_EQ(session(), QStringList{u"USER:     Ну и ладно."_s});
     EXPECT_EQ(boxes.texts(), QStringList{u"Cannot open file Base\\W2.Dat"_s});
-    EXPECT_EQ(form->Input->text(), u"ну и ладно"_s);
-    EXPECT_EQ(form->IdleTicks, 17);
-    EXPECT_EQ(form->engine().state().PreviousReply, std::string());
+    EXPECT_EQ(controls().inputLine->text(), u"ну и ладно"_s);
+    EXPECT_EQ(window->conversation().idleSeconds(), 17);
+    EXPECT_EQ(window->conversation().engine().state().PreviousReply, std::string());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
 
     // Sent again while its box is still open: the same failure opens no second box.
-    form->Speak->click();
+    controls().sayButton->click();
     EXPECT_EQ(boxes.texts().size(), 1);
 
     folder.writeLines("Base/W2.Dat", {"Понятно."});
@@ -106,8 +106,8 @@ TEST_F(TurnTest, APastedLineBreakBecomesASpaceBeforeAnythingIsLearned) {
     openReady();
     say(u"привет"_s);
     QApplication::clipboard()->setText(u"Иван\r\nПетров\n"_s);
-    form->Input->paste();
-    QTest::keyClick(form->Input, Qt::Key_Return);
+    controls().inputLine->paste();
+    QTest::keyClick(controls().inputLine, Qt::Key_Return);
 
     EXPECT_EQ(transcript().at(2), u"Иван Петров."_s);
     EXPECT_EQ(fileLines("Base/W2.Dat").last(), u"Иван Петров."_s);
@@ -117,14 +117,14 @@ TEST_F(TurnTest, APastedLineBreakBecomesASpaceBeforeAnythingIsLearned) {
 TEST_F(TurnTest, TheTranscriptCopiesWhatIsSelectedInItAndHandsTypingToTheInputLine) {
     openReady();
     say(u"привет"_s);
-    form->RE1->setFocus();
-    QTest::keyClick(form->RE1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(form->RE1, Qt::Key_C, Qt::ControlModifier);
+    controls().transcript->setFocus();
+    QTest::keyClick(controls().transcript, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(controls().transcript, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), u"Привет.\nПривет, человек!"_s);
 
-    QTest::keyClicks(form->RE1, u"da"_s);
-    EXPECT_EQ(form->Input->text(), u"da"_s);
-    EXPECT_EQ(form->focusWidget(), form->Input);
+    QTest::keyClicks(controls().transcript, u"da"_s);
+    EXPECT_EQ(controls().inputLine->text(), u"da"_s);
+    EXPECT_EQ(window->focusWidget(), controls().inputLine);
 }
 
 } // namespace

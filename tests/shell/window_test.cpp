@@ -15,42 +15,41 @@ WindowTest::~WindowTest() {
     setBusyCursor(false);
 }
 
-TForm1& WindowTest::open() {
-    windows = std::make_unique<Windows>(random);
-    form = &windows->form1();
-    windows->showMainWindow();
-    QApplication::setActiveWindow(form);
-    return *form;
+MainWindow& WindowTest::open() {
+    window = std::make_unique<MainWindow>(random);
+    window->showCentred();
+    QApplication::setActiveWindow(window.get());
+    return *window;
 }
 
-TForm1& WindowTest::openReady() {
+MainWindow& WindowTest::openReady() {
     open();
-    form->T3Timer();
-    form->T7Timer();
-    form->T1Timer();
-    return *form;
+    window->conversation().loadKnowledgeBase();
+    window->conversation().playDialogueStartAnimation();
+    window->controlStates().updateControls();
+    return *window;
 }
 
 void WindowTest::type(const QString& text) {
-    form->Input->setText(text);
-    form->T1Timer();
+    controls().inputLine->setText(text);
+    window->controlStates().updateControls();
 }
 
 void WindowTest::say(const QString& phrase) {
     type(phrase);
-    form->Speak->click();
+    controls().sayButton->click();
 }
 
 QStringList WindowTest::transcript() const {
     QStringList lines;
-    for (int i = 0; i < form->RE1->lineCount(); ++i)
-        lines.append(form->RE1->lineAt(i));
+    for (int i = 0; i < controls().transcript->lineCount(); ++i)
+        lines.append(controls().transcript->lineAt(i));
     return lines;
 }
 
 QStringList WindowTest::session() const {
     QStringList lines;
-    for (const std::string& line : form->Log.lines())
+    for (const std::string& line : window->conversation().sessionLog().lines())
         lines.append(toQString(line));
     return lines;
 }

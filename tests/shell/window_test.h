@@ -3,7 +3,7 @@
 #include "platform/core/random_source.h"
 #include "platform/qt/error_report.h"
 #include "platform/qt/message_box.h"
-#include "shell/windows.h"
+#include "shell/main_window.h"
 #include "work_folder.h"
 
 #include <QString>
@@ -28,16 +28,18 @@ protected:
     ~WindowTest() override;
 
     // The window as the program creates and shows it, before any timer has ticked.
-    TForm1& open();
+    MainWindow& open();
     // After the first ticks: the knowledge base loaded, the start animation over, the
     // controls updated. Ready for a turn.
-    TForm1& openReady();
+    MainWindow& openReady();
 
-    // Sets the input line, as typing does, and lets T1 update the controls.
+    // Sets the input line, as typing does, and lets the state update follow.
     void type(const QString& text);
     // Types the phrase and clicks "Сказать".
     void say(const QString& phrase);
 
+    const MainControls& controls() const { return window->controls(); }
+    const MainMenu& menu() const { return window->menu(); }
     QStringList transcript() const;
     QStringList session() const;
     QStringList fileLines(const std::string& relative) const;
@@ -47,8 +49,7 @@ protected:
     ErrorReport errors{[this] { return now; }};
     MessageBox::Recorder boxes;
     SeededRandom random{2024};
-    std::unique_ptr<Windows> windows;
-    TForm1* form = nullptr;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace besedka::test

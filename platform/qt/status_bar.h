@@ -7,7 +7,8 @@
 
 namespace besedka {
 
-// The status bar SB1: three sunken text panels, 130 and 322 pixels wide, the third taking the rest.
+// The main window's status bar: three sunken text panels, 130 and 322 pixels wide, the third
+// taking the rest.
 class StatusBar : public QWidget {
 public:
     static constexpr int kPanels = 3;

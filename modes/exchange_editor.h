@@ -1,5 +1,8 @@
 #pragma once
 
+#include "conversation/control_states.h"
+
+#include <QAction>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -11,10 +14,8 @@
 
 namespace besedka {
 
-class TForm1;
-
 // A spin box whose text is read as the number it shows, and as its minimum when it shows none.
-class SpinEdit : public QSpinBox {
+class NumberSpinBox : public QSpinBox {
 public:
     using QSpinBox::QSpinBox;
     int number() const;
@@ -22,30 +23,30 @@ public:
 
 // The editor window: the exchange file of the Cpu\Cpu mode and when it is read. Created once,
 // hidden, and only shown and hidden afterwards, so its controls keep their values for the run.
-class TForm2 : public QWidget {
+class ExchangeEditor : public QWidget {
 public:
-    explicit TForm2(TForm1& main);
+    // Any change of its fields takes the mark off the settings reset.
+    ExchangeEditor(ControlStates& controlStates, QAction* resetSettingsAction, const QFont& font);
 
-    QFrame* Bevel1 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLineEdit* Edit1 = nullptr; // path of the exchange file
-    QGroupBox* GroupBox2 = nullptr;
-    QRadioButton* RB1 = nullptr;   // read when the user presses Enter
-    QRadioButton* RB2 = nullptr;   // read at every period
-    SpinEdit* SpinEdit1 = nullptr; // the period
-    QLabel* Label1 = nullptr;
-    QPushButton* Button1 = nullptr; // "Хорошо"
-    QPushButton* Button2 = nullptr; // "Отмена"
+    QFrame* frame = nullptr;
+    QGroupBox* pathGroup = nullptr;
+    QLineEdit* pathEdit = nullptr;
+    QGroupBox* readingGroup = nullptr;
+    QRadioButton* readOnEnterButton = nullptr;
+    QRadioButton* readByTimerButton = nullptr;
+    NumberSpinBox* periodBox = nullptr;
+    QLabel* secondsLabel = nullptr;
+    QPushButton* okButton = nullptr;     // "Хорошо"
+    QPushButton* cancelButton = nullptr; // "Отмена"
 
     // The path and the period of the default settings, the period already in milliseconds.
     void restoreDefaults();
 
-    void Button1Click();
-    void Button2Click();
-    void RB1Click();
-    void RB2Click();
-    void Edit1Change();
-    void SpinEdit1Change();
+    void confirm();
+    void cancel();
+    void disablePeriod();
+    void enablePeriod();
+    void takeOffResetMark();
 
 protected:
     // The window manager's close acts as "Отмена", so the main window is never left disabled.
@@ -56,7 +57,8 @@ private:
     void connectHandlers();
     void closeEditor();
 
-    TForm1& main_;
+    ControlStates& controlStates_;
+    QAction* resetSettingsAction_;
 };
 
 } // namespace besedka

@@ -1,4 +1,6 @@
-#include "shell/look.h"
+#include "platform/qt/look.h"
+
+#include <QScreen>
 
 namespace besedka {
 
@@ -21,6 +23,13 @@ void keepReadableWhileDisabled(QWidget* widget) {
     for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::Base})
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
     widget->setPalette(palette);
+}
+
+void centreOnDesktop(QWidget* window) {
+    const QRect desktop = window->screen()->geometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(desktop.x() + (desktop.width() - outer.width()) / 2,
+                 desktop.y() + (desktop.height() - outer.height()) / 2);
 }
 
 } // namespace besedka

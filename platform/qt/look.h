@@ -14,15 +14,19 @@ inline const QColor kSilver(192, 192, 192);
 inline FontSpec defaultFont() {
     return {QStringLiteral("MS Sans Serif"), 8};
 }
-// The choosers of the user-line and system-line fonts at start: any size, but neither underline
-// nor strike-out.
-inline FontChooser lineChooser() {
-    return FontChooser(defaultFont(), {.effects = false});
-}
-// The chooser of the input line's font at start: 8 points only.
-inline FontChooser inputChooser() {
-    return FontChooser(defaultFont(), {.smallestSize = 8, .largestSize = 8});
-}
+
+// The choosers of the appearance settings, each keeping what was last confirmed in it. The
+// shared colour paints backgrounds, button captions, the input text and the idle remarks.
+struct LookChoosers {
+    ColorChooser sharedColor{Qt::black};
+    ColorChooser userLineColor{Qt::black};
+    ColorChooser systemLineColor{Qt::black};
+    // The line fonts at start: any size, but neither underline nor strike-out.
+    FontChooser userLineFont{defaultFont(), {.effects = false}};
+    FontChooser systemLineFont{defaultFont(), {.effects = false}};
+    // The input line's font at start: 8 points only.
+    FontChooser inputFont{defaultFont(), {.smallestSize = 8, .largestSize = 8}};
+};
 
 // Fills the control's background with the colour.
 void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& color);
@@ -30,5 +34,7 @@ void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& co
 void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& color);
 // Draws the control, disabled, in the colours it has now when enabled.
 void keepReadableWhileDisabled(QWidget* widget);
+// Puts the window, frame and title bar included, in the middle of its screen.
+void centreOnDesktop(QWidget* window);
 
 } // namespace besedka

@@ -1,4 +1,4 @@
-#include "input_aids/speed_word.h"
+#include "input_aids/speed_word_offer.h"
 #include "platform/core/cp1251.h"
 
 #include <gtest/gtest.h>
@@ -55,28 +55,28 @@ protected:
 
 TEST_F(SpeedWordOfferTest, RepeatedChecksWalkThroughTheMatchesThenOfferNone) {
     EXPECT_EQ(check("при"), "привет");
-    EXPECT_EQ(offer.SuggestionIndex, 0);
-    EXPECT_EQ(offer.Completion, inCp1251("вет"));
-    EXPECT_EQ(offer.TypedWord, inCp1251("при"));
+    EXPECT_EQ(offer.entryIndex, 0);
+    EXPECT_EQ(offer.completion, inCp1251("вет"));
+    EXPECT_EQ(offer.typedWord, inCp1251("при"));
     EXPECT_EQ(check("при"), "приветствие");
     EXPECT_EQ(check("при"), "пример");
     EXPECT_EQ(check("при"), "[NONE]");
-    EXPECT_EQ(offer.SuggestionIndex, -1);
-    EXPECT_EQ(offer.Completion, "");
+    EXPECT_EQ(offer.entryIndex, -1);
+    EXPECT_EQ(offer.completion, "");
     EXPECT_EQ(check("при"), "привет");
 }
 
 TEST_F(SpeedWordOfferTest, NothingToOfferKeepsTheWordAndCompletionOfTheLastMatch) {
     check("при");
     for (const char* line : {"", "при ", "при,", "при.", "при!", "при?"}) {
-        offer.SuggestionIndex = 0;
+        offer.entryIndex = 0;
         EXPECT_EQ(check(line), "[NONE]") << '"' << line << '"';
-        EXPECT_EQ(offer.SuggestionIndex, -1);
-        EXPECT_EQ(offer.TypedWord, inCp1251("при"));
-        EXPECT_EQ(offer.Completion, inCp1251("вет"));
+        EXPECT_EQ(offer.entryIndex, -1);
+        EXPECT_EQ(offer.typedWord, inCp1251("при"));
+        EXPECT_EQ(offer.completion, inCp1251("вет"));
     }
     EXPECT_EQ(check("приветствиями"), "[NONE]");
-    EXPECT_EQ(offer.Completion, "");
+    EXPECT_EQ(offer.completion, "");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "shell/status_bar.h"
+#include "platform/qt/status_bar.h"
 
 #include <QResizeEvent>
 

@@ -1,0 +1,135 @@
+#include "modes/exchange_editor.h"
+
+#include "platform/qt/error_report.h"
+
+#include <QCloseEvent>
+#include <QPalette>
+
+namespace besedka {
+
+namespace {
+
+constexpr QSize kClientSize(305, 185);
+constexpr int kLongestPeriod = 36000;
+constexpr int kMillisecondsPerSecond = 1000;
+constexpr int kDefaultPeriodMs = 1000;
+
+QString defaultExchangePath() {
+    return QStringLiteral("D:\\Txt.Dat");
+}
+
+void paintEditBackground(QWidget* edit) {
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::HighlightedText));
+    edit->setPalette(palette);
+}
+
+} // namespace
+
+int NumberSpinBox::number() const {
+    bool isNumber = false;
+    const int value = cleanText().toInt(&isNumber);
+    return isNumber ? std::clamp(value, minimum(), maximum()) : minimum();
+}
+
+ExchangeEditor::ExchangeEditor(ControlStates& controlStates, QAction* resetSettingsAction,
+                               const QFont& font)
+    : controlStates_(controlStates), resetSettingsAction_(resetSettingsAction) {
+    setWindowTitle(QStringLiteral("Редактор"));
+    // A dialog frame without a close box: only "Хорошо" and "Отмена" leave it.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFont(font);
+    setFixedSize(kClientSize);
+    // The frame line runs through the caption, so the controls placed below it stay clear of it.
+    // A style sheet stops the font passing to the children, so it names the font itself.
+    setStyleSheet(QStringLiteral("* { font-family: '%1'; font-size: %2pt; }"
+                                 "QGroupBox { border: 1px solid palette(mid); margin-top: 6px; }"
+                                 "QGroupBox::title { subcontrol-origin: margin; left: 7px; "
+                                 "padding: 0 1px; }")
+                      .arg(font.family())
+                      .arg(font.pointSize()));
+    buildControls();
+    connectHandlers();
+}
+
+void ExchangeEditor::buildControls() {
+    frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(0, 1, 305, 184);
+
+    pathGroup = new QGroupBox(QStringLiteral("Путь файла для внешнего ввода-вывода:"), this);
+    pathGroup->setGeometry(8, 8, 289, 57);
+    pathEdit = new QLineEdit(defaultExchangePath(), pathGroup);
+    pathEdit->setGeometry(8, 24, 273, 21);
+    paintEditBackground(pathEdit);
+
+    readingGroup = new QGroupBox(QStringLiteral("Считывание фразы из файла:"), this);
+    readingGroup->setGeometry(8, 72, 289, 73);
+    readOnEnterButton = new QRadioButton(QStringLiteral("По нажатию клавиши [ENTER]"), readingGroup);
+    readOnEnterButton->setGeometry(16, 16, 177, 17);
+    readOnEnterButton->setChecked(true);
+    readByTimerButton = new QRadioButton(QStringLiteral("По таймеру  каждые:"), readingGroup);
+    readByTimerButton->setGeometry(16, 37, 129, 17);
+    periodBox = new NumberSpinBox(readingGroup);
+    periodBox->setGeometry(145, 34, 44, 22);
+    periodBox->setRange(1, kLongestPeriod);
+    periodBox->setValue(1);
+    periodBox->setEnabled(false);
+    periodBox->setAccessibleName(QStringLiteral("сек."));
+    paintEditBackground(periodBox);
+    secondsLabel = new QLabel(QStringLiteral("сек."), readingGroup);
+    secondsLabel->setGeometry(193, 37, 21, 13);
+
+    okButton = new QPushButton(QStringLiteral("Хорошо"), this);
+    okButton->setGeometry(77, 152, 75, 25);
+    cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton->setGeometry(154, 152, 75, 25);
+}
+
+void ExchangeEditor::connectHandlers() {
+    connect(okButton, &QPushButton::clicked, this, guarded([this] { confirm(); }));
+    connect(cancelButton, &QPushButton::clicked, this, guarded([this] { cancel(); }));
+    connect(readOnEnterButton, &QRadioButton::clicked, this, guarded([this] { disablePeriod(); }));
+    connect(readByTimerButton, &QRadioButton::clicked, this, guarded([this] { enablePeriod(); }));
+    connect(pathEdit, &QLineEdit::textChanged, this, guarded([this] { takeOffResetMark(); }));
+    connect(periodBox, &QSpinBox::valueChanged, this, guarded([this] { takeOffResetMark(); }));
+}
+
+void ExchangeEditor::restoreDefaults() {
+    pathEdit->setText(defaultExchangePath());
+    periodBox->setValue(kDefaultPeriodMs);
+}
+
+void ExchangeEditor::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    runGuarded([this] { cancel(); });
+}
+
+void ExchangeEditor::confirm() {
+    // The user enters seconds; the poll counts milliseconds. The spin box clamps the product.
+    periodBox->setValue(periodBox->number() * kMillisecondsPerSecond);
+    closeEditor();
+}
+
+void ExchangeEditor::cancel() {
+    closeEditor();
+}
+
+void ExchangeEditor::closeEditor() {
+    controlStates_.releaseMainWindow();
+    hide();
+}
+
+void ExchangeEditor::disablePeriod() {
+    periodBox->setEnabled(false);
+}
+
+void ExchangeEditor::enablePeriod() {
+    periodBox->setEnabled(true);
+}
+
+void ExchangeEditor::takeOffResetMark() {
+    resetSettingsAction_->setChecked(false);
+}
+
+} // namespace besedka

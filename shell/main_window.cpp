@@ -1,0 +1,244 @@
+#include "shell/main_window.h"
+
+#include "platform/qt/error_report.h"
+#include "shell/menu_keys_first.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMenuBar>
+#include <QShortcut>
+
+namespace besedka {
+
+namespace {
+
+const QColor kGrayText(128, 128, 128);
+constexpr QSize kClientSize(587, 361);
+
+QString caption() {
+    return QStringLiteral("Беседка v2.40");
+}
+
+QFrame* tablessFrame(QWidget* parent, const QRect& geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+QPushButton* flatButton(QWidget* parent, const QString& text, const QRect& geometry,
+                        const QString& hint) {
+    auto* button = new QPushButton(text, parent);
+    button->setFlat(true);
+    // The style's own disabled text vanishes on silver; the caption must stay readable.
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, kGrayText);
+    button->setPalette(palette);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setGeometry(geometry);
+    button->setToolTip(hint);
+    button->setEnabled(false);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(RandomSource& random) {
+    setWindowTitle(caption());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(QFont(defaultFont().name, defaultFont().pointSize));
+    buildControls();
+    menu_ = buildMainMenu(*this);
+    composeParts(random);
+    setFixedSize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
+    connectCommands();
+}
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    paintBackground(client, QPalette::Window, kSilver);
+    client->setCursor(Qt::ForbiddenCursor);
+    setCentralWidget(client);
+
+    controls_.transcriptFrame = tablessFrame(client, {0, 0, 588, 313});
+    controls_.transcript = new TranscriptView(controls_.transcriptFrame);
+    controls_.transcript->setGeometry(3, 5, 581, 304);
+    paintBackground(controls_.transcript, QPalette::Base, kSilver);
+    controls_.transcript->viewport()->setCursor(Qt::ForbiddenCursor);
+    controls_.transcript->setToolTip(QStringLiteral("Поле для отображения диалога"));
+
+    controls_.inputFrame = tablessFrame(client, {0, 312, 585, 30});
+    controls_.inputFrame->setCursor(Qt::ForbiddenCursor);
+    controls_.inputLine = new QLineEdit(controls_.inputFrame);
+    controls_.inputLine->setGeometry(3, 5, 422, 21);
+    controls_.inputLine->setMaxLength(255);
+    const FontSpec& inputFont = choosers_.inputFont.font();
+    controls_.inputLine->setFont(QFont(inputFont.name, inputFont.pointSize));
+    paintBackground(controls_.inputLine, QPalette::Base, kSilver);
+    controls_.inputLine->setCursor(Qt::IBeamCursor);
+    controls_.inputLine->setToolTip(QStringLiteral("Поле для ввода фразы пользователя"));
+    controls_.inputLine->installEventFilter(
+        new MenuKeysFirst({QKeyCombination(Qt::ControlModifier, Qt::Key_Z)}, controls_.inputLine));
+    controls_.transcript->setFocusPolicy(Qt::ClickFocus);
+    controls_.transcript->setTypingTarget(controls_.inputLine);
+
+    controls_.undoButton = flatButton(controls_.inputFrame, QStringLiteral("<"), {426, 5, 27, 22},
+                              QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"));
+    controls_.layoutButton = flatButton(controls_.inputFrame, QStringLiteral("E/R"), {453, 5, 43, 22},
+                                QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"));
+    controls_.sayButton =
+        flatButton(controls_.inputFrame, QStringLiteral("Сказать"), {496, 5, 86, 22},
+                   QStringLiteral("Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"));
+
+    // Outside the visible area: it exists to be the window's default button.
+    controls_.enterButton = new QPushButton(QStringLiteral("<ENTER> (Для кнопки сказать)"), client);
+    controls_.enterButton->setGeometry(-200, 107, 186, 17);
+    controls_.enterButton->setFocusPolicy(Qt::NoFocus);
+
+    controls_.statusBar = new StatusBar(client);
+    controls_.statusBar->setGeometry(0, 342, 587, 19);
+    controls_.statusBar->setCursor(Qt::WhatsThisCursor);
+    controls_.statusBar->setToolTip(QStringLiteral("Индикатор"));
+}
+
+// In the order the program was always created in: the conversation loads the phrase base, then
+// the editor, the About window and the keyboard follow, hidden.
+void MainWindow::composeParts(RandomSource& random) {
+    controlStates_ = std::make_unique<ControlStates>(
+        ControlStates::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton, controls_.layoutButton,
+                                controls_.enterButton, controls_.undoButton, menu_.undo});
+    conversation_ = std::make_unique<Conversation>(
+        Conversation::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton, controls_.statusBar}, sounds_,
+        choosers_, random);
+    speedWord_ = std::make_unique<SpeedWord>(
+        SpeedWord::Controls{controls_.inputLine, controls_.statusBar, menu_.speedWord, menu_.completeWord});
+    reservedCharacterGuard_ = std::make_unique<ReservedCharacterGuard>(controls_.inputLine, controls_.transcript);
+    layoutFix_ = std::make_unique<LayoutFix>(controls_.inputLine, sounds_.layoutConversionSound);
+    remarks_ = std::make_unique<Remarks>(*conversation_, random);
+    statistics_ = std::make_unique<Statistics>(conversation_->workingList(), menu_.incomingCount,
+                                               menu_.outgoingCount, menu_.totalCount);
+    exchangeMode_ = std::make_unique<ExchangeMode>(
+        ExchangeMode::Controls{controls_.transcript, controls_.inputLine, controls_.enterButton, controls_.statusBar,
+                               menu_.conversationMode, menu_.exchangeMode, menu_.resetSettings},
+        *conversation_, *controlStates_, font());
+    aboutWindow_ = std::make_unique<AboutWindow>(*controlStates_, font());
+    keyboard_ = std::make_unique<OnScreenKeyboard>(controls_.inputLine, *conversation_, *speedWord_,
+                                                   *controlStates_, font());
+    appearance_ = std::make_unique<Appearance>(
+        Appearance::Controls{this,
+                             centralWidget(),
+                             controls_.transcript,
+                             controls_.inputLine,
+                             {controls_.sayButton, controls_.undoButton, controls_.layoutButton},
+                             menu_.resetSettings},
+        choosers_, exchangeMode_->editor(), *aboutWindow_);
+    fullScreen_ = std::make_unique<FullScreen>(
+        FullScreen::Controls{this, controls_.transcriptFrame, controls_.transcript, controls_.inputFrame, controls_.inputLine,
+                             controls_.undoButton, controls_.layoutButton, controls_.sayButton, menu_.fullScreen});
+
+    controlStates_->connectCompletion(*speedWord_);
+    conversation_->connectParts(*exchangeMode_, *remarks_, *keyboard_);
+}
+
+void MainWindow::connectCommands() {
+    Conversation* conversation = conversation_.get();
+    connect(controls_.sayButton, &QPushButton::clicked, this, guarded([conversation] { conversation->say(); }));
+    // As a click on "Сказать", even while it is disabled: in the Cpu\Cpu mode Enter starts a
+    // turn on the exchange file whatever the input line holds.
+    connect(controls_.enterButton, &QPushButton::clicked, this, guarded([conversation] { conversation->say(); }));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, controls_.enterButton, &QPushButton::click);
+    }
+    connect(controls_.undoButton, &QPushButton::clicked, this, guarded([conversation] { conversation->undo(); }));
+    // A click does nothing while the button is disabled, and so does the key.
+    connect(menu_.undo, &QAction::triggered, controls_.undoButton, &QPushButton::click);
+    connect(controls_.inputLine, &QLineEdit::textChanged, this, guarded([conversation] { conversation->clickKey(); }));
+    connect(menu_.newDialogue, &QAction::triggered, this,
+            guarded([conversation] { conversation->startNewDialogue(); }));
+    connect(menu_.exit, &QAction::triggered, this, guarded([conversation] { conversation->exitWithRecord(); }));
+
+    ExchangeMode* modes = exchangeMode_.get();
+    connectCheckCommand(menu_.conversationMode, [modes] { modes->switchToConversationMode(); });
+    connectCheckCommand(menu_.exchangeMode, [modes] { modes->switchToExchangeMode(); });
+    connect(menu_.openEditor, &QAction::triggered, this, guarded([modes] { modes->openExchangeEditor(); }));
+
+    SpeedWord* speedWord = speedWord_.get();
+    connect(controls_.inputLine, &QLineEdit::textChanged, this,
+            guarded([speedWord] { speedWord->restartSuggestion(); }));
+    connect(menu_.completeWord, &QAction::triggered, this, guarded([speedWord] { speedWord->completeWord(); }));
+    connectCheckCommand(menu_.speedWord, [speedWord] { speedWord->switchSpeedWord(); });
+    LayoutFix* layoutFix = layoutFix_.get();
+    connect(controls_.layoutButton, &QPushButton::clicked, this,
+            guarded([layoutFix] { layoutFix->convertKeyboardLayout(); }));
+    auto* convertLayout = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+    connect(convertLayout, &QShortcut::activated, controls_.layoutButton, &QPushButton::click);
+    OnScreenKeyboard* keyboard = keyboard_.get();
+    connect(menu_.showKeyboard, &QAction::triggered, this, guarded([keyboard] { keyboard->open(); }));
+
+    AboutWindow* about = aboutWindow_.get();
+    connect(menu_.about, &QAction::triggered, this, guarded([about] { about->open(); }));
+    FullScreen* fullScreen = fullScreen_.get();
+    connectCheckCommand(menu_.fullScreen, [fullScreen] { fullScreen->toggleFullScreen(); });
+    connectSettings();
+}
+
+void MainWindow::connectSettings() {
+    const std::pair<QAction*, void (Appearance::*)()> settings[] = {
+        {menu_.windowColor, &Appearance::chooseWindowColor},
+        {menu_.transcriptColor, &Appearance::chooseTranscriptColor},
+        {menu_.inputColor, &Appearance::chooseInputColor},
+        {menu_.buttonTextColor, &Appearance::chooseButtonTextColors},
+        {menu_.userLineColor, &Appearance::chooseUserLineColor},
+        {menu_.systemLineColor, &Appearance::chooseSystemLineColor},
+        {menu_.inputTextColor, &Appearance::chooseInputTextColor},
+        {menu_.userLineFont, &Appearance::chooseUserLineFont},
+        {menu_.systemLineFont, &Appearance::chooseSystemLineFont},
+        {menu_.inputFont, &Appearance::chooseInputFont},
+        {menu_.resetSettings, &Appearance::resetSettings}};
+    Appearance* appearance = appearance_.get();
+    for (const auto& [item, handler] : settings)
+        connect(item, &QAction::triggered, this,
+                guarded([appearance, handler] { (appearance->*handler)(); }));
+}
+
+template <typename Handler> void MainWindow::connectCheckCommand(QAction* item, Handler handler) {
+    // The menu turns the mark over before the command runs; the command sets it as it decides.
+    connect(item, &QAction::triggered, this, guarded([item, handler] {
+                item->toggle();
+                handler();
+            }));
+}
+
+void MainWindow::showCentred() {
+    centreOnDesktop(this);
+    show();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    // Closing the main window ends the program, whatever other window is open.
+    QCoreApplication::quit();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        keepReadableWhileDisabled(controls_.inputLine);
+        keepReadableWhileDisabled(controls_.statusBar);
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    StatusBar* statusBar = controls_.statusBar;
+    const QSize client = centralWidget()->size();
+    statusBar->setGeometry(0, client.height() - statusBar->height(), client.width(),
+                           statusBar->height());
+    fullScreen_->followWindowSize();
+}
+
+} // namespace besedka

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/core/line_list.h"
+#include "platform/qt/timer.h"
+
+#include <QAction>
+
+namespace besedka {
+
+// The knowledge-base statistics of the menu "Подробнее о базе:": the expressions the program
+// recognises, those it can say, and both together, counted once a second until a count succeeds.
+class Statistics {
+public:
+    Statistics(LineList& workingList, QAction* incomingAction, QAction* outgoingAction,
+               QAction* totalAction);
+
+    Timer& statisticsTimer() { return statisticsTimer_; }
+
+    void showKnowledgeCounts();
+
+private:
+    LineList& workingList_;
+    QAction* incomingAction_;
+    QAction* outgoingAction_;
+    QAction* totalAction_;
+    Timer statisticsTimer_;
+};
+
+} // namespace besedka
