@@ -4,8 +4,7 @@
 
 namespace besedka {
 
-ControlStates::ControlStates(Controls controls)
-    : controls_(controls), controlStateTimer_(1, true) {
+ControlStates::ControlStates(Controls controls) : controls_(controls), controlStateTimer_(1, true) {
     controlStateTimer_.setHandler([this] { updateControls(); });
 }
 

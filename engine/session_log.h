@@ -6,7 +6,7 @@
 
 namespace besedka {
 
-// The exit step's record (`N4Click`, without closing the window): appends to "Base\Log.Quorel"
+// The exit command's record, without closing the window: appends to "Base\Log.Quorel"
 // a header with `date` and `time` (Windows-1251, in the caller's locale formats), the number of
 // phrases in "Base\Words.dat", every line of the session buffer and the closing rule.
 // The working list is used to build the new file content and holds it afterwards.

@@ -73,7 +73,7 @@ void Engine::selectReply(const std::string& previousTranscriptLine) {
 void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
     saySystemLine(state_.CpuPhrase);
     window_.view.setBusyCursor(false);
-    // One turn in three leaves the follow-up remarks in the working list for T9.
+    // One turn in three leaves the follow-up remarks in the working list for the follow-up.
     const bool followUp = window_.random.below(3) == 0;
     window_.view.setFollowUpTimer(followUp);
     if (followUp)

@@ -11,7 +11,7 @@ namespace besedka {
 
 struct TurnContext;
 
-// Speaker prefixes of the session buffer `Log`: "USER:" and "CPU:", each with five spaces.
+// Speaker prefixes of the session log: "USER:" and "CPU:", each with five spaces.
 inline constexpr const char* kUserPrefix = "USER:     ";
 inline constexpr const char* kCpuPrefix = "CPU:     ";
 
@@ -37,26 +37,29 @@ public:
 
     // The application-wide busy (hourglass) cursor, on and off.
     virtual void setBusyCursor(bool busy) = 0;
-    // MP2 ("Sound\Button3.wav"), as the user's line is shown.
+    // The phrase sound ("Sound\Button3.wav"), as the user's line is shown.
     virtual void playPhraseSound() = 0;
-    // MP5 ("Sound\CpuSound.wav"), before every line the system says.
+    // The system sound ("Sound\CpuSound.wav"), before every line the system says.
     virtual void playSystemSound() = 0;
-    // Appends the phrase to the transcript RE1 in the user-line style.
+    // Appends the phrase to the transcript in the user-line style.
     virtual void showUserLine(const std::string& phrase) = 0;
-    // Appends a reply, greeting or follow-up remark to RE1 in the system-line style.
+    // Appends a reply, greeting or follow-up remark to the transcript in the system-line style.
     virtual void showSystemLine(const std::string& line) = 0;
-    // T4, the closing animation: enabled by an answer from a line with the farewell mark,
+    // The closing animation's timer: enabled by an answer from a line with the farewell mark,
     // disabled by an answer from a main-phrase line without it.
     virtual void setClosingTimer(bool enabled) = 0;
-    // T9, the follow-up remark: enabled in one turn of three, disabled in the others.
+    // The follow-up remark's timer: enabled in one turn of three, disabled in the others.
     virtual void setFollowUpTimer(bool enabled) = 0;
 };
 
 // The objects of the main window that the engine works on; the window owns them all.
 struct WindowObjects {
-    LineList& workingList;    // RE2, shared with every other part that loads a knowledge file
-    LineList& sessionLog;     // Log, the session buffer
-    LineList& exchangeBuffer; // LoadtxtCpuCpu, written back at the end of a Cpu\Cpu turn
+    // Shared with every other part that loads a knowledge file.
+    LineList& workingList;
+    // What was said since the dialogue began.
+    LineList& sessionLog;
+    // The exchange file's content, written back at the end of a Cpu\Cpu turn.
+    LineList& exchangeBuffer;
     RandomSource& random;
     TurnView& view;
 };
@@ -70,22 +73,22 @@ public:
     TurnState& state() { return state_; }
     const TurnState& state() const { return state_; }
 
-    // One turn (`SpeakClick`). `text` is the text of `Input` (Cpu\User) or line 0 of the
-    // exchange buffer (Cpu\Cpu), taken as phraseAtEntry gives it; `previousTranscriptLine` is
-    // the line of RE1 at index count-2, read before anything is added (empty with fewer than two
-    // lines); `exchangePath` is the path in the editor window, used in Cpu\Cpu mode only.
+    // One turn. `text` is the input line's text (Cpu\User) or line 0 of the exchange buffer
+    // (Cpu\Cpu), taken as phraseAtEntry gives it; `previousTranscriptLine` is the transcript's
+    // line at index count-2, read before anything is added (empty with fewer than two lines);
+    // `exchangePath` is the path in the editor window, used in Cpu\Cpu mode only.
     // Returns false, having done nothing, when the phrase is empty or blank. Returns true after a
-    // completed turn: the window then empties `Input` and resets its idle counter.
+    // completed turn: the window then empties the input line and resets its idle counter.
     // Throws FileError at the step that fails; PreviousReply then keeps its old value.
     bool runTurn(const std::string& text, const std::string& previousTranscriptLine, Mode mode,
                  const std::string& exchangePath = {});
 
-    // The greeting at the start of a dialogue (`T10Timer`): in one call of three, says a random
-    // line of "Base\Begin.dat" and sets CpuPhrase to it. Returns whether the draw allowed one;
-    // T10 is stopped by the caller after a call that did not throw.
+    // The greeting at the start of a dialogue: in one call of three, says a random line of
+    // "Base\Begin.dat" and sets CpuPhrase to it. Returns whether the draw allowed one; the
+    // greeting timer is stopped by the caller after a call that did not throw.
     bool greet();
 
-    // The follow-up remark (`T9Timer`, once its wait is over): says a random line 1 .. count-1
+    // The follow-up remark, once its wait is over: says a random line 1 .. count-1
     // of whatever the working list holds, the empty line when it holds fewer than two.
     void sayFollowUpRemark();
 

@@ -97,8 +97,7 @@ void OnScreenKeyboard::buildKeys() {
     signsGroup = keyGroup(client, QStringLiteral("Знаки:"), {3, 3, 305, 57});
     const auto addSignRow = [this](std::string_view row, int left, int top) {
         for (const char sign : row) {
-            QPushButton* key =
-                addKey(signsGroup, signCaption(sign), {QPoint(left, top), kSignKey});
+            QPushButton* key = addKey(signsGroup, signCaption(sign), {QPoint(left, top), kSignKey});
             connect(key, &QPushButton::clicked, this, guarded([this, sign] { typeSign(sign); }));
             left += kSignKey.width();
         }

@@ -36,7 +36,8 @@ void SpeedWord::switchSpeedWord() {
     dictionary_.load(kDictionary);
     QAction* speedWord = controls_.speedWordAction;
     speedWord->setChecked(!speedWord->isChecked());
-    controls_.statusBar->setPanelText(0, speedWord->isChecked() ? noSuggestionText() : knowledgeLoadedText());
+    controls_.statusBar->setPanelText(0, speedWord->isChecked() ? noSuggestionText()
+                                                                : knowledgeLoadedText());
     suggestionCheckTimer_.setEnabled(speedWord->isChecked());
 }
 

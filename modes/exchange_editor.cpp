@@ -65,7 +65,8 @@ void ExchangeEditor::buildControls() {
 
     readingGroup = new QGroupBox(QStringLiteral("Считывание фразы из файла:"), this);
     readingGroup->setGeometry(8, 72, 289, 73);
-    readOnEnterButton = new QRadioButton(QStringLiteral("По нажатию клавиши [ENTER]"), readingGroup);
+    readOnEnterButton =
+        new QRadioButton(QStringLiteral("По нажатию клавиши [ENTER]"), readingGroup);
     readOnEnterButton->setGeometry(16, 16, 177, 17);
     readOnEnterButton->setChecked(true);
     readByTimerButton = new QRadioButton(QStringLiteral("По таймеру  каждые:"), readingGroup);

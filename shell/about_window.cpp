@@ -3,8 +3,8 @@
 #include "platform/core/line_list.h"
 #include "platform/qt/engine_text.h"
 #include "platform/qt/error_report.h"
-#include "platform/qt/picture.h"
 #include "platform/qt/look.h"
+#include "platform/qt/picture.h"
 
 #include <QCloseEvent>
 #include <QScreen>

@@ -27,7 +27,8 @@ void FullScreen::toggleFullScreen() {
     const Controls& controls = controls_;
     controls.transcriptFrame->resize(588, 313);
     controls.transcript->resize(581, 305);
-    controls.inputFrame->setGeometry(controls.inputFrame->x(), 312, 585, controls.inputFrame->height());
+    controls.inputFrame->setGeometry(controls.inputFrame->x(), 312, 585,
+                                     controls.inputFrame->height());
     controls.sayButton->move(496, controls.sayButton->y());
     controls.layoutButton->move(453, controls.layoutButton->y());
     controls.undoButton->move(426, controls.undoButton->y());
@@ -46,7 +47,8 @@ void FullScreen::layOutFullScreen() {
     const int h = controls.window->frameGeometry().height();
     controls.transcriptFrame->resize(w - 4, h - 92);
     controls.transcript->resize(w - 11, h - 101);
-    controls.inputFrame->setGeometry(controls.inputFrame->x(), h - 93, w - 5, controls.inputFrame->height());
+    controls.inputFrame->setGeometry(controls.inputFrame->x(), h - 93, w - 5,
+                                     controls.inputFrame->height());
     controls.sayButton->move(w - 93, controls.sayButton->y());
     controls.layoutButton->move(w - 136, controls.layoutButton->y());
     controls.undoButton->move(w - 163, controls.undoButton->y());

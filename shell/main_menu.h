@@ -9,41 +9,41 @@ namespace besedka {
 // The main window's menu bar, item by item. Two commands have no item of their own: the menu
 // shows a separator line where they stand, and the window keeps their keys.
 struct MainMenu {
-    QMenu* systemMenu;          // "&Система"
+    QMenu* systemMenu; // "&Система"
     QAction* newDialogue;
-    QAction* completeWord;      // F5
-    QMenu* knowledgeMenu;       // "&Подробнее о базе:"
+    QAction* completeWord; // F5
+    QMenu* knowledgeMenu;  // "&Подробнее о базе:"
     QAction* incomingCount;
     QAction* outgoingCount;
     QAction* totalCount;
-    QAction* undo;              // Ctrl+Z
+    QAction* undo; // Ctrl+Z
     QAction* exit;
 
-    QMenu* settingsMenu;        // "&Настройки"
+    QMenu* settingsMenu; // "&Настройки"
     QAction* windowColor;
     QAction* transcriptColor;
     QAction* inputColor;
     QAction* buttonTextColor;
-    QMenu* lineColorMenu;       // "Цвет &реплик"
+    QMenu* lineColorMenu; // "Цвет &реплик"
     QAction* userLineColor;
     QAction* systemLineColor;
     QAction* inputTextColor;
-    QMenu* fontMenu;            // "&Параметры шрифта"
+    QMenu* fontMenu; // "&Параметры шрифта"
     QAction* userLineFont;
     QAction* systemLineFont;
     QAction* inputFont;
-    QAction* resetSettings;     // checked while all are default
+    QAction* resetSettings; // checked while all are default
 
-    QMenu* serviceMenu;         // "Сервис"
+    QMenu* serviceMenu; // "Сервис"
     QAction* showKeyboard;
-    QAction* speedWord;         // checked while on
-    QAction* fullScreen;        // checked at full screen
-    QMenu* modeMenu;            // "&Режим"
-    QAction* conversationMode;  // "&Cpu\User", checked while on
-    QAction* exchangeMode;      // "C&pu\Cpu", checked while on
+    QAction* speedWord;        // checked while on
+    QAction* fullScreen;       // checked at full screen
+    QMenu* modeMenu;           // "&Режим"
+    QAction* conversationMode; // "&Cpu\User", checked while on
+    QAction* exchangeMode;     // "C&pu\Cpu", checked while on
     QAction* openEditor;
 
-    QMenu* helpMenu;            // "С&правка"
+    QMenu* helpMenu; // "С&правка"
     QAction* about;
 };
 

@@ -86,9 +86,10 @@ void MainWindow::buildControls() {
     controls_.transcript->setTypingTarget(controls_.inputLine);
 
     controls_.undoButton = flatButton(controls_.inputFrame, QStringLiteral("<"), {426, 5, 27, 22},
-                              QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"));
-    controls_.layoutButton = flatButton(controls_.inputFrame, QStringLiteral("E/R"), {453, 5, 43, 22},
-                                QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"));
+                                      QStringLiteral("Отмена (Альтернатива клавиша: <Ctrl + Z>)"));
+    controls_.layoutButton =
+        flatButton(controls_.inputFrame, QStringLiteral("E/R"), {453, 5, 43, 22},
+                   QStringLiteral("Раскладка (Альтернатива клавиша: <Ctrl + S>)"));
     controls_.sayButton =
         flatButton(controls_.inputFrame, QStringLiteral("Сказать"), {496, 5, 86, 22},
                    QStringLiteral("Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"));
@@ -107,22 +108,25 @@ void MainWindow::buildControls() {
 // In the order the program was always created in: the conversation loads the phrase base, then
 // the editor, the About window and the keyboard follow, hidden.
 void MainWindow::composeParts(RandomSource& random) {
-    controlStates_ = std::make_unique<ControlStates>(
-        ControlStates::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton, controls_.layoutButton,
-                                controls_.enterButton, controls_.undoButton, menu_.undo});
+    controlStates_ = std::make_unique<ControlStates>(ControlStates::Controls{
+        this, controls_.transcript, controls_.inputLine, controls_.sayButton,
+        controls_.layoutButton, controls_.enterButton, controls_.undoButton, menu_.undo});
     conversation_ = std::make_unique<Conversation>(
-        Conversation::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton, controls_.statusBar}, sounds_,
-        choosers_, random);
-    speedWord_ = std::make_unique<SpeedWord>(
-        SpeedWord::Controls{controls_.inputLine, controls_.statusBar, menu_.speedWord, menu_.completeWord});
-    reservedCharacterGuard_ = std::make_unique<ReservedCharacterGuard>(controls_.inputLine, controls_.transcript);
+        Conversation::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton,
+                               controls_.statusBar},
+        sounds_, choosers_, random);
+    speedWord_ = std::make_unique<SpeedWord>(SpeedWord::Controls{
+        controls_.inputLine, controls_.statusBar, menu_.speedWord, menu_.completeWord});
+    reservedCharacterGuard_ =
+        std::make_unique<ReservedCharacterGuard>(controls_.inputLine, controls_.transcript);
     layoutFix_ = std::make_unique<LayoutFix>(controls_.inputLine, sounds_.layoutConversionSound);
     remarks_ = std::make_unique<Remarks>(*conversation_, random);
     statistics_ = std::make_unique<Statistics>(conversation_->workingList(), menu_.incomingCount,
                                                menu_.outgoingCount, menu_.totalCount);
     exchangeMode_ = std::make_unique<ExchangeMode>(
-        ExchangeMode::Controls{controls_.transcript, controls_.inputLine, controls_.enterButton, controls_.statusBar,
-                               menu_.conversationMode, menu_.exchangeMode, menu_.resetSettings},
+        ExchangeMode::Controls{controls_.transcript, controls_.inputLine, controls_.enterButton,
+                               controls_.statusBar, menu_.conversationMode, menu_.exchangeMode,
+                               menu_.resetSettings},
         *conversation_, *controlStates_, font());
     aboutWindow_ = std::make_unique<AboutWindow>(*controlStates_, font());
     keyboard_ = std::make_unique<OnScreenKeyboard>(controls_.inputLine, *conversation_, *speedWord_,
@@ -136,53 +140,67 @@ void MainWindow::composeParts(RandomSource& random) {
                              menu_.resetSettings},
         choosers_, exchangeMode_->editor(), *aboutWindow_);
     fullScreen_ = std::make_unique<FullScreen>(
-        FullScreen::Controls{this, controls_.transcriptFrame, controls_.transcript, controls_.inputFrame, controls_.inputLine,
-                             controls_.undoButton, controls_.layoutButton, controls_.sayButton, menu_.fullScreen});
+        FullScreen::Controls{this, controls_.transcriptFrame, controls_.transcript,
+                             controls_.inputFrame, controls_.inputLine, controls_.undoButton,
+                             controls_.layoutButton, controls_.sayButton, menu_.fullScreen});
 
     controlStates_->connectCompletion(*speedWord_);
     conversation_->connectParts(*exchangeMode_, *remarks_, *keyboard_);
 }
 
+// Every command runs its part's handler through the error guard.
+template <typename Sender, typename Signal, typename Part>
+void MainWindow::connectHandler(Sender* sender, Signal signal, Part& part,
+                                void (Part::*handler)()) {
+    connect(sender, signal, this, guarded([&part, handler] { (part.*handler)(); }));
+}
+
+template <typename Part>
+void MainWindow::connectCheckCommand(QAction* item, Part& part, void (Part::*handler)()) {
+    // The menu turns the mark over before the command runs; the command sets it as it decides.
+    connect(item, &QAction::triggered, this, guarded([item, &part, handler] {
+                item->toggle();
+                (part.*handler)();
+            }));
+}
+
 void MainWindow::connectCommands() {
-    Conversation* conversation = conversation_.get();
-    connect(controls_.sayButton, &QPushButton::clicked, this, guarded([conversation] { conversation->say(); }));
+    Conversation& conversation = *conversation_;
+    connectHandler(controls_.sayButton, &QPushButton::clicked, conversation, &Conversation::say);
     // As a click on "Сказать", even while it is disabled: in the Cpu\Cpu mode Enter starts a
     // turn on the exchange file whatever the input line holds.
-    connect(controls_.enterButton, &QPushButton::clicked, this, guarded([conversation] { conversation->say(); }));
+    connectHandler(controls_.enterButton, &QPushButton::clicked, conversation, &Conversation::say);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), this);
         connect(enter, &QShortcut::activated, controls_.enterButton, &QPushButton::click);
     }
-    connect(controls_.undoButton, &QPushButton::clicked, this, guarded([conversation] { conversation->undo(); }));
+    connectHandler(controls_.undoButton, &QPushButton::clicked, conversation, &Conversation::undo);
     // A click does nothing while the button is disabled, and so does the key.
     connect(menu_.undo, &QAction::triggered, controls_.undoButton, &QPushButton::click);
-    connect(controls_.inputLine, &QLineEdit::textChanged, this, guarded([conversation] { conversation->clickKey(); }));
-    connect(menu_.newDialogue, &QAction::triggered, this,
-            guarded([conversation] { conversation->startNewDialogue(); }));
-    connect(menu_.exit, &QAction::triggered, this, guarded([conversation] { conversation->exitWithRecord(); }));
+    connectHandler(controls_.inputLine, &QLineEdit::textChanged, conversation,
+                   &Conversation::clickKey);
+    connectHandler(menu_.newDialogue, &QAction::triggered, conversation,
+                   &Conversation::startNewDialogue);
+    connectHandler(menu_.exit, &QAction::triggered, conversation, &Conversation::exitWithRecord);
 
-    ExchangeMode* modes = exchangeMode_.get();
-    connectCheckCommand(menu_.conversationMode, [modes] { modes->switchToConversationMode(); });
-    connectCheckCommand(menu_.exchangeMode, [modes] { modes->switchToExchangeMode(); });
-    connect(menu_.openEditor, &QAction::triggered, this, guarded([modes] { modes->openExchangeEditor(); }));
+    connectCheckCommand(menu_.conversationMode, *exchangeMode_,
+                        &ExchangeMode::switchToConversationMode);
+    connectCheckCommand(menu_.exchangeMode, *exchangeMode_, &ExchangeMode::switchToExchangeMode);
+    connectHandler(menu_.openEditor, &QAction::triggered, *exchangeMode_,
+                   &ExchangeMode::openExchangeEditor);
 
-    SpeedWord* speedWord = speedWord_.get();
-    connect(controls_.inputLine, &QLineEdit::textChanged, this,
-            guarded([speedWord] { speedWord->restartSuggestion(); }));
-    connect(menu_.completeWord, &QAction::triggered, this, guarded([speedWord] { speedWord->completeWord(); }));
-    connectCheckCommand(menu_.speedWord, [speedWord] { speedWord->switchSpeedWord(); });
-    LayoutFix* layoutFix = layoutFix_.get();
-    connect(controls_.layoutButton, &QPushButton::clicked, this,
-            guarded([layoutFix] { layoutFix->convertKeyboardLayout(); }));
+    connectHandler(controls_.inputLine, &QLineEdit::textChanged, *speedWord_,
+                   &SpeedWord::restartSuggestion);
+    connectHandler(menu_.completeWord, &QAction::triggered, *speedWord_, &SpeedWord::completeWord);
+    connectCheckCommand(menu_.speedWord, *speedWord_, &SpeedWord::switchSpeedWord);
+    connectHandler(controls_.layoutButton, &QPushButton::clicked, *layoutFix_,
+                   &LayoutFix::convertKeyboardLayout);
     auto* convertLayout = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
     connect(convertLayout, &QShortcut::activated, controls_.layoutButton, &QPushButton::click);
-    OnScreenKeyboard* keyboard = keyboard_.get();
-    connect(menu_.showKeyboard, &QAction::triggered, this, guarded([keyboard] { keyboard->open(); }));
+    connectHandler(menu_.showKeyboard, &QAction::triggered, *keyboard_, &OnScreenKeyboard::open);
 
-    AboutWindow* about = aboutWindow_.get();
-    connect(menu_.about, &QAction::triggered, this, guarded([about] { about->open(); }));
-    FullScreen* fullScreen = fullScreen_.get();
-    connectCheckCommand(menu_.fullScreen, [fullScreen] { fullScreen->toggleFullScreen(); });
+    connectHandler(menu_.about, &QAction::triggered, *aboutWindow_, &AboutWindow::open);
+    connectCheckCommand(menu_.fullScreen, *fullScreen_, &FullScreen::toggleFullScreen);
     connectSettings();
 }
 
@@ -199,18 +217,8 @@ void MainWindow::connectSettings() {
         {menu_.systemLineFont, &Appearance::chooseSystemLineFont},
         {menu_.inputFont, &Appearance::chooseInputFont},
         {menu_.resetSettings, &Appearance::resetSettings}};
-    Appearance* appearance = appearance_.get();
     for (const auto& [item, handler] : settings)
-        connect(item, &QAction::triggered, this,
-                guarded([appearance, handler] { (appearance->*handler)(); }));
-}
-
-template <typename Handler> void MainWindow::connectCheckCommand(QAction* item, Handler handler) {
-    // The menu turns the mark over before the command runs; the command sets it as it decides.
-    connect(item, &QAction::triggered, this, guarded([item, handler] {
-                item->toggle();
-                handler();
-            }));
+        connectHandler(item, &QAction::triggered, *appearance_, handler);
 }
 
 void MainWindow::showCentred() {

@@ -83,7 +83,10 @@ private:
     void composeParts(RandomSource& random);
     void connectCommands();
     void connectSettings();
-    template <typename Handler> void connectCheckCommand(QAction* item, Handler handler);
+    template <typename Sender, typename Signal, typename Part>
+    void connectHandler(Sender* sender, Signal signal, Part& part, void (Part::*handler)());
+    template <typename Part>
+    void connectCheckCommand(QAction* item, Part& part, void (Part::*handler)());
 
     Sounds sounds_;
     LookChoosers choosers_;

@@ -38,8 +38,12 @@ FontSpec withStyle(FontSpec font, bool bold, bool italic, bool underline = false
 // The settings answered through the choosers' test hook: no dialog opens.
 class AppearanceTest : public WindowTest {
 protected:
-    QColor windowColour() const { return window->centralWidget()->palette().color(QPalette::Window); }
-    QColor transcriptColour() const { return controls().transcript->palette().color(QPalette::Base); }
+    QColor windowColour() const {
+        return window->centralWidget()->palette().color(QPalette::Window);
+    }
+    QColor transcriptColour() const {
+        return controls().transcript->palette().color(QPalette::Base);
+    }
     QColor inputColour() const { return controls().inputLine->palette().color(QPalette::Base); }
     QColor inputTextColour() const { return controls().inputLine->palette().color(QPalette::Text); }
     static QColor captionColour(const QPushButton* button) {
@@ -48,7 +52,12 @@ protected:
 
     // The colour and font a transcript line was drawn with.
     QTextCharFormat lineFormat(int paragraph) const {
-        return controls().transcript->document()->findBlockByNumber(paragraph).begin().fragment().charFormat();
+        return controls()
+            .transcript->document()
+            ->findBlockByNumber(paragraph)
+            .begin()
+            .fragment()
+            .charFormat();
     }
 
     ChooserAnswers answers;
@@ -143,8 +152,10 @@ TEST_F(AppearanceTest, ACancelledLineFontStillAppliesItsSizeAndStyleButNotItsNam
     answers.cancelFont();
     window->appearance().chooseSystemLineFont();
     EXPECT_EQ(answers.fontsShown().last(), withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
-    EXPECT_EQ(controls().transcript->lineFont(), withStyle(regular(u"Liberation Mono"_s, 14), false, true));
-    EXPECT_EQ(window->choosers().systemLineFont.font(), withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
+    EXPECT_EQ(controls().transcript->lineFont(),
+              withStyle(regular(u"Liberation Mono"_s, 14), false, true));
+    EXPECT_EQ(window->choosers().systemLineFont.font(),
+              withStyle(regular(u"DejaVu Serif"_s, 14), false, true));
 }
 
 TEST_F(AppearanceTest, TheInputFontTakesNameAndStyleButStaysAtEightPoints) {
@@ -168,16 +179,17 @@ TEST_F(AppearanceTest, TheInputFontTakesNameAndStyleButStaysAtEightPoints) {
 
 TEST_F(AppearanceTest, EverySettingsCommandTakesTheResetMarkOffEvenWhenCancelled) {
     openReady();
-    const std::pair<QAction*, const char*> commands[] = {{menu().windowColor, "window colour"},
-                                                         {menu().transcriptColor, "transcript colour"},
-                                                         {menu().inputColor, "input colour"},
-                                                         {menu().buttonTextColor, "button text colour"},
-                                                         {menu().userLineColor, "user line colour"},
-                                                         {menu().systemLineColor, "system line colour"},
-                                                         {menu().inputTextColor, "input text colour"},
-                                                         {menu().userLineFont, "user line font"},
-                                                         {menu().systemLineFont, "system line font"},
-                                                         {menu().inputFont, "input font"}};
+    const std::pair<QAction*, const char*> commands[] = {
+        {menu().windowColor, "window colour"},
+        {menu().transcriptColor, "transcript colour"},
+        {menu().inputColor, "input colour"},
+        {menu().buttonTextColor, "button text colour"},
+        {menu().userLineColor, "user line colour"},
+        {menu().systemLineColor, "system line colour"},
+        {menu().inputTextColor, "input text colour"},
+        {menu().userLineFont, "user line font"},
+        {menu().systemLineFont, "system line font"},
+        {menu().inputFont, "input font"}};
     for (const auto& [command, name] : commands) {
         menu().resetSettings->setChecked(true);
         command->trigger();
@@ -198,7 +210,8 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
     answers.confirmColor(kGreen);
     answers.confirmColor(kBlue);
     for (QAction* command :
-         {menu().windowColor, menu().transcriptColor, menu().inputColor, menu().buttonTextColor, menu().inputTextColor, menu().userLineColor, menu().systemLineColor})
+         {menu().windowColor, menu().transcriptColor, menu().inputColor, menu().buttonTextColor,
+          menu().inputTextColor, menu().userLineColor, menu().systemLineColor})
         command->trigger();
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 14), true, true));
     answers.confirmFont(withStyle(regular(u"DejaVu Serif"_s, 16), false, true));
@@ -215,10 +228,12 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
     EXPECT_EQ(transcriptColour(), kSilver);
     EXPECT_EQ(inputColour(), kSilver);
     EXPECT_EQ(inputTextColour(), QColor(Qt::black));
-    for (const QPushButton* button : {controls().sayButton, controls().undoButton, controls().layoutButton})
+    for (const QPushButton* button :
+         {controls().sayButton, controls().undoButton, controls().layoutButton})
         EXPECT_EQ(captionColour(button), QColor(Qt::black));
     for (const ColorChooser* chooser :
-         {&window->choosers().sharedColor, &window->choosers().userLineColor, &window->choosers().systemLineColor})
+         {&window->choosers().sharedColor, &window->choosers().userLineColor,
+          &window->choosers().systemLineColor})
         EXPECT_EQ(chooser->color(), QColor(Qt::black));
     EXPECT_EQ(window->choosers().userLineFont.font(), regular(u"MS Sans Serif"_s, 8));
     EXPECT_EQ(window->choosers().systemLineFont.font(), regular(u"MS Sans Serif"_s, 8));

@@ -18,8 +18,9 @@ protected:
     // The controls full screen moves, and the status bar.
     std::vector<QRect> layout() const {
         const std::vector<const QWidget*> moved = {
-            controls().transcriptFrame, controls().transcript,   controls().inputFrame, controls().inputLine,
-            controls().undoButton,      controls().layoutButton, controls().sayButton,       controls().statusBar};
+            controls().transcriptFrame, controls().transcript, controls().inputFrame,
+            controls().inputLine,       controls().undoButton, controls().layoutButton,
+            controls().sayButton,       controls().statusBar};
         std::vector<QRect> geometries;
         for (const QWidget* control : moved)
             geometries.push_back(control->geometry());

@@ -61,7 +61,8 @@ TEST_F(KeyboardTest, ItIsCreatedHiddenAndOpensOverADisabledMainWindow) {
     EXPECT_TRUE(keyboard->keyStateTimer().enabled());
 
     // What is typed and offered stays readable in the disabled window.
-    for (const QWidget* shown : {static_cast<QWidget*>(controls().inputLine), controls().statusBar->childAt(5, 5)}) {
+    for (const QWidget* shown :
+         {static_cast<QWidget*>(controls().inputLine), controls().statusBar->childAt(5, 5)}) {
         ASSERT_NE(shown, nullptr);
         const QPalette& palette = shown->palette();
         EXPECT_EQ(palette.color(QPalette::Disabled, shown->foregroundRole()),

@@ -13,7 +13,14 @@ namespace besedka::test {
 namespace {
 
 QColor lastLineColor(const MainWindow& shown) {
-    return shown.controls().transcript->document()->lastBlock().begin().fragment().charFormat().foreground().color();
+    return shown.controls()
+        .transcript->document()
+        ->lastBlock()
+        .begin()
+        .fragment()
+        .charFormat()
+        .foreground()
+        .color();
 }
 
 class RemarksTest : public WindowTest {
@@ -307,7 +314,8 @@ TEST_F(ModesTest, TwoCopiesTalkThroughOneFile) {
 
     const std::string path = exchangeFile({"Привет."});
     second.exchangeMode().editor().pathEdit->setText(QString::fromStdString(path));
-    for (ExchangeEditor* editor : {&window->exchangeMode().editor(), &second.exchangeMode().editor()})
+    for (ExchangeEditor* editor :
+         {&window->exchangeMode().editor(), &second.exchangeMode().editor()})
         editor->readByTimerButton->click();
     auto tick = [](MainWindow& copy, const WorkFolder& in) {
         std::filesystem::current_path(in.path());

@@ -54,7 +54,9 @@ TEST_F(StartUpTest, ControlsSitWhereTheLayoutPutsThem) {
         {controls().inputFrame, {0, 312, 585, 30}, {}},
         {controls().inputLine, {3, 5, 422, 21}, u"Поле для ввода фразы пользователя"_s},
         {controls().undoButton, {426, 5, 27, 22}, u"Отмена (Альтернатива клавиша: <Ctrl + Z>)"_s},
-        {controls().layoutButton, {453, 5, 43, 22}, u"Раскладка (Альтернатива клавиша: <Ctrl + S>)"_s},
+        {controls().layoutButton,
+         {453, 5, 43, 22},
+         u"Раскладка (Альтернатива клавиша: <Ctrl + S>)"_s},
         {controls().sayButton,
          {496, 5, 86, 22},
          u"Кнопка отправки текста (Альтернативная клавиша: <ENTER>)"_s},
@@ -133,7 +135,8 @@ TEST_F(StartUpTest, TheLoadStepCountsThePhraseBaseAndUnlocksTheInput) {
     open();
     window->conversation().loadKnowledgeBase();
     EXPECT_EQ(controls().statusBar->panelText(0), u"Загрузка окончена"_s);
-    EXPECT_EQ(controls().statusBar->panelText(1), u"Программе известно:   [главные фразы - 2   ветки - 1]"_s);
+    EXPECT_EQ(controls().statusBar->panelText(1),
+              u"Программе известно:   [главные фразы - 2   ветки - 1]"_s);
     EXPECT_FALSE(controls().inputLine->isReadOnly());
     EXPECT_FALSE(window->conversation().knowledgeLoadTimer().enabled());
     EXPECT_EQ(window->conversation().workingList().count(), 4);

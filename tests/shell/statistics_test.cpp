@@ -15,7 +15,8 @@ protected:
     }
 
     QStringList captions() const {
-        return {menu().incomingCount->text(), menu().outgoingCount->text(), menu().totalCount->text()};
+        return {menu().incomingCount->text(), menu().outgoingCount->text(),
+                menu().totalCount->text()};
     }
 
     static QStringList countsOf(int incoming, int outgoing, int total) {
@@ -31,7 +32,8 @@ TEST_F(StatisticsTest, APhraseBaseWithItsHeaderOnlyCountsNothing) {
     EXPECT_EQ(captions(), countsOf(0, 0, 0));
     EXPECT_FALSE(window->statistics().statisticsTimer().enabled());
     // The turns find the phrase base where start-up left it.
-    EXPECT_EQ(utf8Lines(window->conversation().workingList()), std::vector<std::string>{"БАЗА ФРАЗ"});
+    EXPECT_EQ(utf8Lines(window->conversation().workingList()),
+              std::vector<std::string>{"БАЗА ФРАЗ"});
 }
 
 TEST_F(StatisticsTest, EachAnswerOfALineCountsAsOneOutgoingExpression) {
