@@ -148,7 +148,7 @@ void Conversation::setMenusEnabled(bool enabled) {
         menu->setEnabled(enabled);
 }
 
-void Conversation::clickKey() {
+void Conversation::playKeyClick() {
     sounds_.keyClickSound.play();
 }
 

@@ -54,7 +54,9 @@ public:
     Conversation(Controls controls, Sounds& sounds, const LookChoosers& choosers,
                  RandomSource& random);
 
-    // The parts the conversation sets going but cannot see; given once, before the first tick.
+    // What the conversation works with from the folders above it: the exchange mode, which says
+    // where a turn's phrase comes from; the remarks it sets going; the keyboard that the closing
+    // animation hides. Given once, before the first tick.
     void connectParts(const ExchangeSource& exchange, RemarkTriggers& remarks, QWidget& keyboard);
 
     Engine& engine() { return engine_; }
@@ -84,7 +86,7 @@ public:
     void exitWithRecord();
     void stepClosingAnimation();
     void playDialogueStartAnimation();
-    void clickKey();
+    void playKeyClick();
     // A remark of the program's own between turns: in the shared colour and whatever font the
     // line before it had, logged and sounded as a reply is.
     void sayRemark(const std::string& remark);

@@ -1,5 +1,6 @@
 #include "input_aids/speed_word.h"
 
+#include "conversation/conversation.h"
 #include "platform/core/cp1251.h"
 #include "platform/qt/busy_cursor.h"
 #include "platform/qt/engine_text.h"

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "conversation/control_states.h"
-#include "conversation/conversation.h"
 #include "input_aids/key_down_filter.h"
 #include "input_aids/speed_word_offer.h"
 #include "platform/core/line_list.h"

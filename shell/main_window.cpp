@@ -178,7 +178,7 @@ void MainWindow::connectCommands() {
     // A click does nothing while the button is disabled, and so does the key.
     connect(menu_.undo, &QAction::triggered, controls_.undoButton, &QPushButton::click);
     connectHandler(controls_.inputLine, &QLineEdit::textChanged, conversation,
-                   &Conversation::clickKey);
+                   &Conversation::playKeyClick);
     connectHandler(menu_.newDialogue, &QAction::triggered, conversation,
                    &Conversation::startNewDialogue);
     connectHandler(menu_.exit, &QAction::triggered, conversation, &Conversation::exitWithRecord);
