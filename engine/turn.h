@@ -18,7 +18,7 @@ inline constexpr const char* kCpuPrefix = "CPU:     ";
 // Where the phrase of a turn comes from and whether the reply goes back to the exchange file.
 enum class Mode { CpuUser, CpuCpu };
 
-// The turn globals of the main window, kept between turns. All strings are Windows-1251.
+// What the engine keeps between turns. All strings are Windows-1251.
 struct TurnState {
     std::string UserPhrase;       // the phrase of the current turn, normalised
     std::string CpuPhrase;        // the reply of the current turn; also the latest greeting
@@ -52,7 +52,7 @@ public:
     virtual void setFollowUpTimer(bool enabled) = 0;
 };
 
-// The objects of the main window that the engine works on; the window owns them all.
+// The objects the engine works on; whoever drives the engine owns them all.
 struct WindowObjects {
     // Shared with every other part that loads a knowledge file.
     LineList& workingList;
