@@ -14,14 +14,15 @@ inline const QColor kSilver(192, 192, 192);
 inline FontSpec defaultFont() {
     return {QStringLiteral("MS Sans Serif"), 8};
 }
-// The choosers of the user-line and system-line fonts at start: any size, but neither underline
-// nor strike-out.
+// The choosers of the user-line and system-line fonts: any size, but neither underline nor
+// strike-out; the chooser of the input line's font: 8 points only.
+inline constexpr FontChoice kLineFontChoice{.effects = false};
+inline constexpr FontChoice kInputFontChoice{.smallestSize = 8, .largestSize = 8};
 inline FontChooser lineChooser() {
-    return FontChooser(defaultFont(), {.effects = false});
+    return FontChooser(defaultFont(), kLineFontChoice);
 }
-// The chooser of the input line's font at start: 8 points only.
 inline FontChooser inputChooser() {
-    return FontChooser(defaultFont(), {.smallestSize = 8, .largestSize = 8});
+    return FontChooser(defaultFont(), kInputFontChoice);
 }
 
 // Fills the control's background with the colour.

@@ -1,4 +1,5 @@
 #include "platform/qt/settings_file.h"
+#include "shell/chosen_settings.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,42 @@ TEST_F(SettingsFileTest, AnUnwritableFolderKeepsNothingAndForgettingRemovesTheFi
     EXPECT_TRUE(settings.forget());
     EXPECT_FALSE(folder.exists("config/besedka/besedka.conf"));
     EXPECT_EQ(SettingsFile(file()).flag(u"speedWord"_s), std::nullopt);
+}
+
+ChosenSettings everyChoiceChanged() {
+    ChosenSettings chosen;
+    int shade = 0;
+    for (QColor* color : {&chosen.windowBackground, &chosen.transcriptBackground,
+                          &chosen.inputBackground, &chosen.inputText, &chosen.sayCaption,
+                          &chosen.undoCaption, &chosen.layoutCaption, &chosen.sharedColor,
+                          &chosen.userLineColor, &chosen.programLineColor})
+        *color = QColor(10 * ++shade, 255 - shade, shade);
+    chosen.userLineFont = {u"Liberation Serif"_s, 14, true, true};
+    chosen.programLineFont = {u"DejaVu Sans"_s, 20, false, true};
+    chosen.inputChooserFont = {u"Liberation Mono"_s, 8, true, false, true, true};
+    chosen.inputFont = {u"Liberation Mono"_s, 9, true, false, true, true};
+    chosen.exchangeFile = u"/srv/обмен.txt"_s;
+    chosen.exchangeOnPeriod = true;
+    chosen.exchangePeriod = 5000;
+    chosen.speedWord = true;
+    return chosen;
+}
+
+TEST_F(SettingsFileTest, EveryChoiceIsKeptAndABadOneLeavesItsStartValue) {
+    const ChosenSettings chosen = everyChoiceChanged();
+    SettingsFile settings(file());
+    ASSERT_TRUE(keepChosenSettings(settings, chosen));
+    EXPECT_EQ(readChosenSettings(settings, ChosenSettings{}), chosen);
+
+    const std::string kept = folder.read("config/besedka/besedka.conf");
+    std::string garbled = kept;
+    garbled.replace(garbled.find("period=5000"), 11, "period=0");
+    garbled.replace(garbled.find("userLines=#"), 11, "userLines=?");
+    folder.write("config/besedka/besedka.conf", garbled);
+    ChosenSettings expected = chosen;
+    expected.exchangePeriod = ChosenSettings{}.exchangePeriod;
+    expected.userLineColor = ChosenSettings{}.userLineColor;
+    EXPECT_EQ(readChosenSettings(settings, ChosenSettings{}), expected);
 }
 
 } // namespace
