@@ -94,6 +94,7 @@ TEST(CliUsage, HelpAndBadArguments) {
     EXPECT_NE(help.out.find("lint [FILE]"), std::string::npos);
     EXPECT_EQ(cli(folder, "cat --help").out, help.out);
     EXPECT_EQ(cli(folder, "").status, 2);
+    EXPECT_EQ(cli(folder, "frobnicate").status, 2);
     EXPECT_EQ(cli(folder, "cat").status, 2);
     EXPECT_EQ(cli(folder, "stats extra").status, 2);
 }
