@@ -1,4 +1,5 @@
 #include "platform/core/file_error.h"
+#include "tests/support/program_run.h"
 #include "window_test.h"
 
 #include <QApplication>
@@ -184,6 +185,21 @@ TEST_F(StartUpTest, ControlStatesFollowTheInputAndTheTranscript) {
     form->RE1->setFocus();
     form->T1Timer();
     EXPECT_EQ(QApplication::focusWidget(), form->RE1);
+}
+
+// As a terminal without a display would start it: no window, no dialogue, no data folder made.
+TEST(ProgramStart, VersionIsPrintedWithoutADisplay) {
+    TempFolder folder;
+    const std::string scratch = folder.path().string();
+    const ProgramRun run =
+        runInFolder(folder, "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
+                                scratch + "/data' HOME='" + scratch + "/home' " BESEDKA_PROGRAM
+                                " --version",
+                    "Привет\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "besedka " BESEDKA_VERSION "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_FALSE(folder.exists("data") || folder.exists("home")) << "the program started";
 }
 
 } // namespace
