@@ -37,17 +37,17 @@ TEST(CliFiles, WriteRefusesWhatWouldNotComeBackAsItWentInAndLeavesTheFileAlone) 
     ASSERT_EQ(cli(folder, "write Base/W.Dat", "первая\nвторая\n").status, 0);
     const std::string before = folder.read("Base/W.Dat");
 
-    const CliRun stray = cli(folder, "write Base/W.Dat", "первая\nвто\xffрая\nтретья\n");
+    const ProgramRun stray = cli(folder, "write Base/W.Dat", "первая\nвто\xffрая\nтретья\n");
     EXPECT_EQ(stray.status, 2);
     EXPECT_NE(stray.err.find("line 2: byte 0xFF is not UTF-8"), std::string::npos) << stray.err;
-    const CliRun emoji = cli(folder, "write Base/W.Dat", "а\nб\nв \xf0\x9f\x98\x80\n");
+    const ProgramRun emoji = cli(folder, "write Base/W.Dat", "а\nб\nв \xf0\x9f\x98\x80\n");
     EXPECT_EQ(emoji.status, 2);
     EXPECT_NE(emoji.err.find("line 3: U+1F600 has no Windows-1251 form"), std::string::npos)
         << emoji.err;
     EXPECT_EQ(folder.read("Base/W.Dat"), before);
 
     // Windows-1251 on purpose.
-    const CliRun windows = cli(folder, "write --cp1251 Base/W.Dat", cp::fromUtf8("ёлка\r\n"));
+    const ProgramRun windows = cli(folder, "write --cp1251 Base/W.Dat", cp::fromUtf8("ёлка\r\n"));
     EXPECT_EQ(windows.status, 0) << windows.err;
     EXPECT_EQ(cli(folder, "cat Base/W.Dat").out, "ёлка\n");
 }
