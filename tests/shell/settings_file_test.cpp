@@ -99,8 +99,10 @@ ChosenSettings everyChoiceChanged() {
     for (QColor* color : {&chosen.windowBackground, &chosen.transcriptBackground,
                           &chosen.inputBackground, &chosen.inputText, &chosen.sayCaption,
                           &chosen.undoCaption, &chosen.layoutCaption, &chosen.sharedColor,
-                          &chosen.userLineColor, &chosen.programLineColor})
-        *color = QColor(10 * ++shade, 255 - shade, shade);
+                          &chosen.userLineColor, &chosen.programLineColor}) {
+        ++shade;
+        *color = QColor(10 * shade, 255 - shade, shade);
+    }
     chosen.userLineFont = {u"Liberation Serif"_s, 14, true, true};
     chosen.programLineFont = {u"DejaVu Sans"_s, 20, false, true};
     chosen.inputChooserFont = {u"Liberation Mono"_s, 8, true, false, true, true};
