@@ -1,9 +1,10 @@
-// Whole turns on a 100,000-line phrase base, beside one load and one save of that file:
-// a turn should cost no more than one load plus the saves it must make.
+// Whole turns on phrase bases of 1,000, 10,000 and 100,000 lines, beside one load and one save of
+// the largest: a turn should cost no more than one load plus the saves it must make.
 #include "bench/phrase_base_generator.h"
 #include "engine/plain_view.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -56,12 +57,46 @@ std::vector<std::string> branchRunBase() {
     return lines;
 }
 
+// A small phrase base, a large one, and one the size of the load and save benchmarks.
+void onEachBaseSize(benchmark::internal::Benchmark* benchmark) {
+    for (const int lines : {1000, 10000, kLines})
+        benchmark->Arg(lines);
+}
+
+// The size of the phrase base a turn benchmark runs on.
+int baseLines(const benchmark::State& state) {
+    return static_cast<int>(state.range(0));
+}
+
 // The usual shape, with a key of several words near the end.
-std::vector<std::string> wordSearchBase() {
-    auto lines = generatePhraseBase(kLines);
-    lines[kLines - 10] = cp("ГДЕ ТЫ БЫЛ?^Дома.;");
+std::vector<std::string> wordSearchBase(int lineCount) {
+    auto lines = generatePhraseBase(lineCount);
+    lines[static_cast<std::size_t>(lineCount - 10)] = cp("ГДЕ ТЫ БЫЛ?^Дома.;");
     return lines;
 }
+
+// Copies of knowledge files, put back between the turns that learn into them: otherwise each
+// turn would find a longer base than the one before.
+class Snapshot {
+public:
+    explicit Snapshot(std::initializer_list<const char*> spelledPaths) {
+        for (const char* spelled : spelledPaths) {
+            const std::filesystem::path file = besedka::paths::resolve(spelled);
+            std::filesystem::path copy = file;
+            copy += ".before";
+            std::filesystem::copy_file(file, copy);
+            files_.emplace_back(file, copy);
+        }
+    }
+
+    void restore() const {
+        for (const auto& [file, copy] : files_)
+            std::filesystem::copy_file(copy, file, std::filesystem::copy_options::overwrite_existing);
+    }
+
+private:
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> files_;
+};
 
 struct Window {
     LineList working, session, exchange;
@@ -108,31 +143,54 @@ void TurnAnsweredDeepInABranchRun(benchmark::State& state) {
     state.counters["examined"] = window.engine.state().BranchLine - 1;
 }
 
-void TurnAnsweredWordByWordNearTheEnd(benchmark::State& state) {
+// Turns on the phrase, each as the first of a dialogue: no branch to follow, no reply to learn
+// an answer for. Returns the state the last turn left.
+besedka::TurnState firstTurns(benchmark::State& state, const std::vector<std::string>& base,
+                              const char* phrase) {
     BenchFolder folder;
-    LineList(wordSearchBase()).save(kWords);
+    LineList(base).save(kWords);
     Window window;
     for (auto _ : state) {
         window.engine.state().BranchDepth = 0;
-        window.engine.runTurn(cp("Где же ты был?"), "", besedka::Mode::CpuUser);
+        window.engine.state().PreviousReply.clear();
+        window.engine.runTurn(cp(phrase), "", besedka::Mode::CpuUser);
         window.session.clear();
     }
-    state.counters["line"] = window.engine.state().BranchLine;
+    return window.engine.state();
+}
+
+// An answered turn: the whole-key search finds nothing, the word-by-word one a line near the end.
+void TurnAnsweredWordByWordNearTheEnd(benchmark::State& state) {
+    const besedka::TurnState last =
+        firstTurns(state, wordSearchBase(baseLines(state)), "Где же ты был?");
+    state.counters["line"] = last.BranchLine;
+}
+
+// Both searches go through the whole base in vain; with no previous reply there is nothing to
+// learn, and the reply comes from a collection.
+void UnmatchedTurn(benchmark::State& state) {
+    firstTurns(state, generatePhraseBase(baseLines(state)), "Никто такого не спрашивал.");
 }
 
 // Learns a new key and an answer to the line of the previous reply: one save of a collection
-// and two of the phrase base.
+// and two of the phrase base. Between the measured turns the files are put back, and a turn that
+// learns nothing reads the base again, so that each measured turn finds it as a turn after an
+// ordinary one does.
 void UnmatchedTurnThatLearns(benchmark::State& state) {
     BenchFolder folder;
-    auto lines = generatePhraseBase(kLines);
+    auto lines = generatePhraseBase(baseLines(state));
     lines[1] = cp("ВОПРОС?^");
     LineList(lines).save(kWords);
+    const Snapshot unlearned({kWords, "Base\\W1.Dat"});
     Window window;
-    int phrase = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        unlearned.restore();
+        window.engine.state().PreviousReply.clear();
+        window.engine.runTurn(cp("Никто такого не спрашивал."), "", besedka::Mode::CpuUser);
+        state.ResumeTiming();
         window.engine.state().PreviousReply = cp("Вопрос?");
-        window.engine.runTurn(cp("Фраза номер ") + std::to_string(++phrase), "",
-                              besedka::Mode::CpuUser);
+        window.engine.runTurn(cp("Фраза, которой нет в базе."), "", besedka::Mode::CpuUser);
         window.session.clear();
     }
 }
@@ -143,6 +201,7 @@ BENCHMARK(LoadPhraseBase)->Unit(benchmark::kMillisecond);
 BENCHMARK(SavePhraseBase)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveReplyFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(TurnAnsweredDeepInABranchRun)->Unit(benchmark::kMillisecond);
-BENCHMARK(TurnAnsweredWordByWordNearTheEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK(UnmatchedTurnThatLearns)->Unit(benchmark::kMillisecond);
+BENCHMARK(TurnAnsweredWordByWordNearTheEnd)->Unit(benchmark::kMillisecond)->Apply(onEachBaseSize);
+BENCHMARK(UnmatchedTurn)->Unit(benchmark::kMillisecond)->Apply(onEachBaseSize);
+BENCHMARK(UnmatchedTurnThatLearns)->Unit(benchmark::kMillisecond)->Apply(onEachBaseSize);
 BENCHMARK_MAIN();

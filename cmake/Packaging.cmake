@@ -10,6 +10,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 learns from what it could not answer, speaks up by itself when you are silent,\n\
 and offers input aids: a Latin to Cyrillic layout fix, word completion and an\n\
 on-screen keyboard.")
+# The GNU General Public License, version 3 or later; the package's copyright file says it for
+# Debian, file by file (packaging/copyright).
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_STRIP_FILES ON)

@@ -1,6 +1,7 @@
 #include "engine/learning.h"
 
 #include "engine/base_files.h"
+#include "engine/coarse_words.h"
 #include "engine/knowledge_line.h"
 #include "engine/phrase.h"
 #include "platform/core/cp1251.h"
@@ -74,10 +75,11 @@ bool holdsLetterOrDigit(std::string_view phrase) {
     });
 }
 
-// A phrase worth keeping says something and fits a line of the base as a key.
+// A phrase worth keeping says something, says it decently, and fits a line of the base as a key.
 // Characters with no Windows-1251 form arrive as '?': a row of them is no phrase to say back.
 bool worthLearning(const std::string& phrase) {
-    return holdsLetterOrDigit(phrase) && phrase.size() < LineList::kMaxLineRead;
+    return holdsLetterOrDigit(phrase) && !isCoarse(phrase) &&
+           phrase.size() < LineList::kMaxLineRead;
 }
 
 } // namespace

@@ -10,6 +10,6 @@ source "$(dirname "$0")/common.sh"
 ensure_packages "${BUILD_PACKAGES[@]}"
 build="$BESEDKA_SOURCE/build"
 configure "$build"
-cmake --build "$build" --parallel "$(nproc)" --target besedka besedka-cli besedka_manual >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target besedka besedka-cli besedka_compressed_docs >/dev/null
 cmake --install "$build" --prefix "$build/installed" >/dev/null
 exec "$build/installed/bin/besedka"

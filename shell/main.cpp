@@ -1,3 +1,4 @@
+#include "platform/core/command_line.h"
 #include "platform/core/file_error.h"
 #include "platform/core/random_source.h"
 #include "platform/qt/engine_text.h"
@@ -12,6 +13,11 @@
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    // Answered before anything looks for a display, makes a data folder or opens a window.
+    if (besedka::command_line::hasOption(argc, argv, {"--version"})) {
+        besedka::command_line::printVersion("besedka");
+        return 0;
+    }
     if (!besedka::launch::hasDisplay())
         return besedka::launch::talkInTerminal();
     QApplication application(argc, argv);

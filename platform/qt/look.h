@@ -14,6 +14,10 @@ inline const QColor kSilver(192, 192, 192);
 inline FontSpec defaultFont() {
     return {QStringLiteral("MS Sans Serif"), 8};
 }
+// The choosers of the user-line and system-line fonts: any size, but neither underline nor
+// strike-out; the chooser of the input line's font: 8 points only.
+inline constexpr FontChoice kLineFontChoice{.effects = false};
+inline constexpr FontChoice kInputFontChoice{.smallestSize = 8, .largestSize = 8};
 
 // The choosers of the appearance settings, each keeping what was last confirmed in it. The
 // shared colour paints backgrounds, button captions, the input text and the idle remarks.
@@ -21,11 +25,9 @@ struct LookChoosers {
     ColorChooser sharedColor{Qt::black};
     ColorChooser userLineColor{Qt::black};
     ColorChooser systemLineColor{Qt::black};
-    // The line fonts at start: any size, but neither underline nor strike-out.
-    FontChooser userLineFont{defaultFont(), {.effects = false}};
-    FontChooser systemLineFont{defaultFont(), {.effects = false}};
-    // The input line's font at start: 8 points only.
-    FontChooser inputFont{defaultFont(), {.smallestSize = 8, .largestSize = 8}};
+    FontChooser userLineFont{defaultFont(), kLineFontChoice};
+    FontChooser systemLineFont{defaultFont(), kLineFontChoice};
+    FontChooser inputFont{defaultFont(), kInputFontChoice};
 };
 
 // Fills the control's background with the colour.

@@ -59,6 +59,20 @@ TEST_F(LearningTest, APhraseWithATopicEntryChangesNoFile) {
     EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
 }
 
+// Learned, a coarse phrase would be said to the next person.
+TEST_F(LearningTest, ACoarsePhraseIsAnsweredButLearnedNowhereWhileItsLookAlikesAre) {
+    base.write("Words.Dat", {"Фразы", "КАК ДЕЛА?^"});
+    const std::string before = rawBytes("Words.Dat");
+    for (const char* coarse : {"Да охуеть просто", "жопа полная", "Ну ты и гандон", "заебал уже"})
+        tell(coarse, "Как дела?");
+    EXPECT_EQ(reply(), "Понятно.");
+    EXPECT_EQ(rawBytes("Words.Dat"), before);
+    EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
+
+    tell("Оскорбление, но застрахуй себе небо", "Как дела?");
+    EXPECT_EQ(base.read("W1.Dat").back(), "Оскорбление, но застрахуй себе небо.");
+}
+
 TEST_F(LearningTest, QuestionsAreAnsweredFromW1AndOtherPhrasesFromW2) {
     tell("Где ты?", "");
     EXPECT_EQ(reply(), "Не знаю.");

@@ -135,6 +135,8 @@ TEST(AbuseFilter, EverydayWordsThatHoldAnEntryAreNoAbuse) {
                   "Он подлечился.",
                   "Сидел подле окна.",
                   "Он парикмахер.",
+                  "Застрахуй машину.",
+                  "Не психуй.",
               }),
               std::vector<std::string>{});
 }
@@ -150,6 +152,18 @@ TEST(AbuseFilter, AbusiveWordsAndTheirFormsAreStillCaught) {
             "Уродливый.", "Дурачок.",
         }),
         std::vector<std::string>{});
+}
+
+// An exemption covers an innocent word's own forms ("подлог", "подломить", "подлизываться"),
+// not the forms of "подлый" and "подлиза" that begin with the same letters.
+TEST(AbuseFilter, FormsOfAnAbusiveWordThatBeginLikeAnInnocentWordAreCaught) {
+    EXPECT_EQ(passedAsClean({"От подлого человека.", "Подлому человеку.", "О подлом поступке.",
+                             "Ты подлиза.", "Подлизы!"}),
+              std::vector<std::string>{});
+    EXPECT_EQ(takenForAbuse({"Это подлог.", "Обвинили в подлоге.", "Подлогом занялся суд.",
+                             "Сломал подлокотник.", "Лёд подломился.", "Не подлизывайся.",
+                             "Он подлизался к учителю."}),
+              std::vector<std::string>{});
 }
 
 TEST(AbuseFilter, AnEntryInAnInnocentWordDoesNotHideTheSameEntryLaterInThePhrase) {

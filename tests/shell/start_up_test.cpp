@@ -1,4 +1,5 @@
 #include "platform/core/file_error.h"
+#include "tests/support/program_run.h"
 #include "window_test.h"
 
 #include <QApplication>
@@ -195,6 +196,21 @@ TEST_F(StartUpTest, ControlStatesFollowTheInputAndTheTranscript) {
     controls().transcript->setFocus();
     window->controlStates().updateControls();
     EXPECT_EQ(QApplication::focusWidget(), controls().transcript);
+}
+
+// As a terminal without a display would start it: no window, no dialogue, no data folder made.
+TEST(ProgramStart, VersionIsPrintedWithoutADisplay) {
+    TempFolder folder;
+    const std::string scratch = folder.path().string();
+    const ProgramRun run =
+        runInFolder(folder, "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
+                                scratch + "/data' HOME='" + scratch + "/home' " BESEDKA_PROGRAM
+                                " --version",
+                    "Привет\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "besedka " BESEDKA_VERSION "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_FALSE(folder.exists("data") || folder.exists("home")) << "the program started";
 }
 
 } // namespace

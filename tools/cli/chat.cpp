@@ -99,7 +99,8 @@ struct ChatOptions {
     std::optional<ExchangeOptions> exchange;
 };
 
-// What is wrong with one option and its value; empty when it is understood.
+// What is wrong with one option and its value (empty when the option ends the line); empty when
+// it is understood.
 std::string takeOption(const std::string& option, const std::string& value, ChatOptions& options,
                        ExchangeOptions& exchange) {
     if (option == "--seed") {
@@ -119,7 +120,7 @@ std::string takeOption(const std::string& option, const std::string& value, Chat
         exchange.turns = parseWhole<long long>(value);
         return exchange.turns && *exchange.turns > 0 ? "" : "--turns takes a positive whole number";
     }
-    return kChatUsage;
+    return "unknown option " + cp1251::fromUtf8(option);
 }
 
 // Null, with the reason shown, when the arguments are not understood.
@@ -129,9 +130,8 @@ std::optional<ChatOptions> parseChatOptions(const std::vector<std::string>& args
     bool exchangeOptionGiven = false;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         const std::string& option = args[i];
-        const std::string problem = i + 1 == args.size()
-                                        ? option + " needs a value; " + kChatUsage
-                                        : takeOption(option, args[i + 1], options, exchange);
+        const std::string value = i + 1 < args.size() ? args[i + 1] : std::string();
+        const std::string problem = takeOption(option, value, options, exchange);
         if (!problem.empty()) {
             trouble(problem);
             return std::nullopt;

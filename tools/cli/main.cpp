@@ -1,44 +1,58 @@
+#include "platform/core/command_line.h"
+#include "platform/core/cp1251.h"
 #include "tools/cli/commands.h"
 
 #include <cstdio>
-#include <cstring>
 #include <map>
 
 namespace {
 
 constexpr const char* kUsage =
     "Usage: besedka-cli COMMAND [ARGS]\n"
-    "Terminal tools for Besedka's knowledge base, run in the folder that holds Base\\.\n"
+    "Terminal tools for Besedka's knowledge base, run in the folder that holds Base/.\n"
     "\n"
     "  cat FILE      print the lines of a line file (RTF or plain text) as UTF-8\n"
-    "  write FILE    save UTF-8 lines from standard input as FILE in the program's form\n"
-    "  lint [FILE]   report phrase-base lines that break the format or can never be used\n"
-    "                (default Base\\Words.Dat); exit status 1 when there are any\n"
-    "  stats         print the knowledge-base counts of the Base\\ folder\n"
+    "  write [--cp1251] FILE\n"
+    "                save UTF-8 lines from standard input as FILE in the program's form; a\n"
+    "                line that is not UTF-8 or holds a character Windows-1251 lacks is named\n"
+    "                and nothing is written (--cp1251: the lines are Windows-1251)\n"
+    "  lint [FILE]   report phrase-base lines that break the format, are longer than reading\n"
+    "                takes, or can never be used (default Base/Words.Dat); exit status 1\n"
+    "                when there are any\n"
+    "  stats         print the knowledge-base counts of the Base/ folder\n"
     "  chat [--seed N]\n"
     "                talk to Besedka in the terminal\n"
     "  chat [--seed N] --exchange FILE [--period SECONDS] [--turns N]\n"
-    "                answer line 0 of FILE once a period (default 1 second) and write each\n"
-    "                reply back to FILE; ends after N turns, on a farewell or on Ctrl+C\n"
+    "                answer the first line of FILE once a period (default 1 second) and write\n"
+    "                each reply back to FILE; ends after N turns, on a farewell or on Ctrl+C\n"
     "  --help        print this help\n"
+    "  --version     print the version\n"
     "\n"
     "Exit status: 0 fine, 1 findings, 2 usage or file error.\n";
 
 using Command = int (*)(const std::vector<std::string>&);
 
-bool asksForHelp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
-            return true;
+// Says what of the command line is not understood; the usage only when nothing was given.
+int misunderstood(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs(kUsage, stderr);
+        return besedka::cli::kTrouble;
     }
-    return false;
+    const std::string given = argv[1];
+    const std::string what = given.starts_with('-') ? "unknown option " : "unknown command ";
+    return besedka::cli::trouble(what + besedka::cp1251::fromUtf8(given));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (asksForHelp(argc, argv)) {
+    namespace command_line = besedka::command_line;
+    if (command_line::hasOption(argc, argv, {"--help", "-h"})) {
         std::fputs(kUsage, stdout);
+        return besedka::cli::kFine;
+    }
+    if (command_line::hasOption(argc, argv, {"--version"})) {
+        command_line::printVersion("besedka-cli");
         return besedka::cli::kFine;
     }
     const std::map<std::string, Command> commands = {{"cat", besedka::cli::runCat},
@@ -47,9 +61,7 @@ int main(int argc, char** argv) {
                                                      {"stats", besedka::cli::runStats},
                                                      {"chat", besedka::cli::runChat}};
     const auto command = argc >= 2 ? commands.find(argv[1]) : commands.end();
-    if (command == commands.end()) {
-        std::fputs(kUsage, stderr);
-        return besedka::cli::kTrouble;
-    }
+    if (command == commands.end())
+        return misunderstood(argc, argv);
     return command->second(std::vector<std::string>(argv + 2, argv + argc));
 }

@@ -1,0 +1,85 @@
+#include "shell/chosen_settings.h"
+
+#include "platform/qt/look.h"
+
+namespace besedka {
+
+namespace {
+
+// The spin box of the exchange editor.
+constexpr int kShortestPeriod = 1;
+constexpr int kLongestPeriod = 36000;
+
+struct ColorSetting {
+    const char* key;
+    QColor ChosenSettings::*field;
+};
+
+constexpr ColorSetting kColors[] = {
+    {"colors/windowBackground", &ChosenSettings::windowBackground},
+    {"colors/transcriptBackground", &ChosenSettings::transcriptBackground},
+    {"colors/inputBackground", &ChosenSettings::inputBackground},
+    {"colors/inputText", &ChosenSettings::inputText},
+    {"colors/sayCaption", &ChosenSettings::sayCaption},
+    {"colors/undoCaption", &ChosenSettings::undoCaption},
+    {"colors/layoutCaption", &ChosenSettings::layoutCaption},
+    {"colors/shared", &ChosenSettings::sharedColor},
+    {"colors/userLines", &ChosenSettings::userLineColor},
+    {"colors/programLines", &ChosenSettings::programLineColor},
+};
+
+struct FontSetting {
+    const char* key;
+    FontSpec ChosenSettings::*field;
+    FontChoice offered;
+};
+
+// The input line shows the size it started with, whatever its chooser holds.
+const FontSetting kFonts[] = {
+    {"fonts/userLines", &ChosenSettings::userLineFont, kLineFontChoice},
+    {"fonts/programLines", &ChosenSettings::programLineFont, kLineFontChoice},
+    {"fonts/inputChooser", &ChosenSettings::inputChooserFont, kInputFontChoice},
+    {"fonts/input", &ChosenSettings::inputFont, FontChoice{}},
+};
+
+QString keyOf(const char* key) {
+    return QString::fromLatin1(key);
+}
+
+const QString kExchangeFile = QStringLiteral("exchange/file");
+const QString kExchangeOnPeriod = QStringLiteral("exchange/onPeriod");
+const QString kExchangePeriod = QStringLiteral("exchange/period");
+const QString kSpeedWord = QStringLiteral("speedWord/on");
+
+template <typename Value> void takeIfThere(Value& value, const std::optional<Value>& kept) {
+    if (kept)
+        value = *kept;
+}
+
+} // namespace
+
+ChosenSettings readChosenSettings(const SettingsFile& file, ChosenSettings start) {
+    for (const ColorSetting& setting : kColors)
+        takeIfThere(start.*setting.field, file.color(keyOf(setting.key)));
+    for (const FontSetting& setting : kFonts)
+        takeIfThere(start.*setting.field, file.font(keyOf(setting.key), setting.offered));
+    takeIfThere(start.exchangeFile, file.text(kExchangeFile));
+    takeIfThere(start.exchangeOnPeriod, file.flag(kExchangeOnPeriod));
+    takeIfThere(start.exchangePeriod, file.number(kExchangePeriod, kShortestPeriod, kLongestPeriod));
+    takeIfThere(start.speedWord, file.flag(kSpeedWord));
+    return start;
+}
+
+bool keepChosenSettings(SettingsFile& file, const ChosenSettings& chosen) {
+    for (const ColorSetting& setting : kColors)
+        file.putColor(keyOf(setting.key), chosen.*setting.field);
+    for (const FontSetting& setting : kFonts)
+        file.putFont(keyOf(setting.key), chosen.*setting.field);
+    file.putText(kExchangeFile, chosen.exchangeFile);
+    file.putFlag(kExchangeOnPeriod, chosen.exchangeOnPeriod);
+    file.putNumber(kExchangePeriod, chosen.exchangePeriod);
+    file.putFlag(kSpeedWord, chosen.speedWord);
+    return file.save();
+}
+
+} // namespace besedka
