@@ -91,7 +91,8 @@ public:
 
     void restore() const {
         for (const auto& [file, copy] : files_)
-            std::filesystem::copy_file(copy, file, std::filesystem::copy_options::overwrite_existing);
+            std::filesystem::copy_file(copy, file,
+                                       std::filesystem::copy_options::overwrite_existing);
     }
 
 private:
@@ -135,12 +136,12 @@ void TurnAnsweredDeepInABranchRun(benchmark::State& state) {
     LineList(branchRunBase()).save(kWords);
     Window window;
     for (auto _ : state) {
-        window.engine.state().BranchDepth = 1;
-        window.engine.state().BranchLine = 1;
+        window.engine.state().branchDepth = 1;
+        window.engine.state().branchLine = 1;
         window.engine.runTurn(cp("Цель."), "", besedka::Mode::CpuUser);
         window.session.clear();
     }
-    state.counters["examined"] = window.engine.state().BranchLine - 1;
+    state.counters["examined"] = window.engine.state().branchLine - 1;
 }
 
 // Turns on the phrase, each as the first of a dialogue: no branch to follow, no reply to learn
@@ -151,8 +152,8 @@ besedka::TurnState firstTurns(benchmark::State& state, const std::vector<std::st
     LineList(base).save(kWords);
     Window window;
     for (auto _ : state) {
-        window.engine.state().BranchDepth = 0;
-        window.engine.state().PreviousReply.clear();
+        window.engine.state().branchDepth = 0;
+        window.engine.state().previousReply.clear();
         window.engine.runTurn(cp(phrase), "", besedka::Mode::CpuUser);
         window.session.clear();
     }
@@ -163,7 +164,7 @@ besedka::TurnState firstTurns(benchmark::State& state, const std::vector<std::st
 void TurnAnsweredWordByWordNearTheEnd(benchmark::State& state) {
     const besedka::TurnState last =
         firstTurns(state, wordSearchBase(baseLines(state)), "Где же ты был?");
-    state.counters["line"] = last.BranchLine;
+    state.counters["line"] = last.branchLine;
 }
 
 // Both searches go through the whole base in vain; with no previous reply there is nothing to
@@ -186,10 +187,10 @@ void UnmatchedTurnThatLearns(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         unlearned.restore();
-        window.engine.state().PreviousReply.clear();
+        window.engine.state().previousReply.clear();
         window.engine.runTurn(cp("Никто такого не спрашивал."), "", besedka::Mode::CpuUser);
         state.ResumeTiming();
-        window.engine.state().PreviousReply = cp("Вопрос?");
+        window.engine.state().previousReply = cp("Вопрос?");
         window.engine.runTurn(cp("Фраза, которой нет в базе."), "", besedka::Mode::CpuUser);
         window.session.clear();
     }

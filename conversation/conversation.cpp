@@ -153,7 +153,7 @@ void Conversation::playKeyClick() {
 }
 
 void Conversation::sayRemark(const std::string& remark) {
-    engine_.state().CpuPhrase = remark;
+    engine_.state().reply = remark;
     controls_.transcript->setLineColor(choosers_.sharedColor.color());
     controls_.transcript->appendLine(toQString(remark));
     sessionLog_.add(kCpuPrefix + remark);

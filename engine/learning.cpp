@@ -37,14 +37,14 @@ int lineWithKey(const WordsFile& words, const std::string& key) {
 
 // The system's previous reply becomes a key whose answer is what the user said to it.
 void attachToPreviousReply(TurnContext& turn) {
-    const std::string& previousReply = turn.state.PreviousReply;
+    const std::string& previousReply = turn.state.previousReply;
     if (previousReply.empty())
         return;
     const int index = lineWithKey(turn.words, cp1251::upper(previousReply));
     if (index == 0)
         return;
     turn.words.load();
-    std::string answered = withAnswer(turn.words.wholeText(index), turn.state.UserPhrase);
+    std::string answered = withAnswer(turn.words.wholeText(index), turn.state.userPhrase);
     // Cut when read, the line would lose its last answers and never match again.
     if (answered.size() > LineList::kMaxLineRead)
         return;
@@ -56,9 +56,9 @@ void attachToPreviousReply(TurnContext& turn) {
 void learnInPhraseBase(TurnContext& turn) {
     // Only the exchange file can bring such a phrase (the input line's guard empties it); saved,
     // it would split into a broken key and answers.
-    if (holdsMarkup(turn.state.UserPhrase))
+    if (holdsMarkup(turn.state.userPhrase))
         return;
-    const std::string key = cp1251::upper(turn.state.UserPhrase);
+    const std::string key = cp1251::upper(turn.state.userPhrase);
     const FolderLock lock(base_files::kWords);
     turn.words.loadLatest();
     if (lineWithKey(turn.words, key) != 0)
@@ -93,14 +93,14 @@ std::string withAnswer(const std::string& line, const std::string& answer) {
 void answerFallbackAndLearn(TurnContext& turn) {
     TurnState& state = turn.state;
     // Chosen before the collection grows, so the phrase is never its own reply.
-    state.CpuPhrase = turn.randomLineOf(collectionFor(isQuestion(state.UserPhrase)));
-    if (state.FilterHit || !worthLearning(state.UserPhrase))
+    state.reply = turn.randomLineOf(collectionFor(isQuestion(state.userPhrase)));
+    if (state.topicMarked || !worthLearning(state.userPhrase))
         return;
-    if (!collectionHolds(turn.workingList, state.UserPhrase)) {
-        if (state.PreviousReply.empty())
+    if (!collectionHolds(turn.workingList, state.userPhrase)) {
+        if (state.previousReply.empty())
             return;
-        const bool answeredQuestion = state.PreviousReply.find('?') != std::string::npos;
-        turn.appendTo(collectionFor(answeredQuestion), state.UserPhrase);
+        const bool answeredQuestion = state.previousReply.find('?') != std::string::npos;
+        turn.appendTo(collectionFor(answeredQuestion), state.userPhrase);
     }
     learnInPhraseBase(turn);
 }

@@ -26,36 +26,36 @@ bool answerable(const WordsFile::Line& line) {
 bool walkBranches(TurnContext& turn) {
     TurnState& state = turn.state;
     turn.words.load();
-    while (++state.BranchLine < turn.words.count()) {
-        const WordsFile::Line& line = turn.words.line(state.BranchLine);
+    while (++state.branchLine < turn.words.count()) {
+        const WordsFile::Line& line = turn.words.line(state.branchLine);
         if (!line.usable)
             continue;
         if (line.depth == 0)
             break;
         // Deeper and shallower lines alike are passed over until the next main phrase.
-        if (line.depth != state.BranchDepth || !line.answered)
+        if (line.depth != state.branchDepth || !line.answered)
             continue;
-        if (MatchKey(state.UserPhrase, turn.words.key(state.BranchLine))) {
-            state.CpuPhrase = chooseAnswer(turn, state.BranchLine);
-            ++state.BranchDepth;
+        if (MatchKey(state.userPhrase, turn.words.key(state.branchLine))) {
+            state.reply = chooseAnswer(turn, state.branchLine);
+            ++state.branchDepth;
             return true;
         }
     }
-    state.BranchDepth = 0;
+    state.branchDepth = 0;
     return false;
 }
 
 void answerFromMainPhrase(TurnContext& turn, int index) {
-    turn.state.CpuPhrase = chooseAnswer(turn, index);
-    turn.state.BranchDepth = 1;
-    turn.state.BranchLine = index;
+    turn.state.reply = chooseAnswer(turn, index);
+    turn.state.branchDepth = 1;
+    turn.state.branchLine = index;
     turn.view.setClosingTimer(turn.words.text(index).back() == '@');
 }
 
 template <typename Finds> bool searchMainPhrases(TurnContext& turn, Finds finds) {
     turn.words.load();
     for (int i = 1; i < turn.words.count(); ++i) {
-        if (answerable(turn.words.line(i)) && finds(turn.state.UserPhrase, turn.words.fullKey(i))) {
+        if (answerable(turn.words.line(i)) && finds(turn.state.userPhrase, turn.words.fullKey(i))) {
             answerFromMainPhrase(turn, i);
             return true;
         }
@@ -85,7 +85,7 @@ bool keyWordsInOrder(std::string_view phrase, std::string_view key) {
 }
 
 bool answerFromPhraseBase(TurnContext& turn) {
-    if (turn.state.BranchDepth >= 1 && walkBranches(turn))
+    if (turn.state.branchDepth >= 1 && walkBranches(turn))
         return true;
     return searchMainPhrases(turn, MatchKey) || searchMainPhrases(turn, keyWordsInOrder);
 }

@@ -7,9 +7,9 @@
 namespace besedka {
 
 // The phrase-base search: the branch walk under the line answered last, then the whole-key
-// search, then the word-by-word search. On an answer it sets CpuPhrase, BranchDepth and
-// BranchLine (and the closing timer for a main-phrase search) and returns true; otherwise
-// BranchDepth is 0.
+// search, then the word-by-word search. On an answer it sets reply, branchDepth and
+// branchLine (and the closing timer for a main-phrase search) and returns true; otherwise
+// branchDepth is 0.
 bool answerFromPhraseBase(TurnContext& turn);
 
 // Takes the first word off a key. A word runs up to the next space; the one space after it

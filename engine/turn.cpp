@@ -11,8 +11,8 @@ namespace besedka {
 
 Engine::Engine(WindowObjects window) : window_(window), words_(window.workingList) {}
 
-bool Engine::runTurn(const std::string& text, const std::string& previousTranscriptLine,
-                     Mode mode, const std::string& exchangePath) {
+bool Engine::runTurn(const std::string& text, const std::string& previousTranscriptLine, Mode mode,
+                     const std::string& exchangePath) {
     const std::string phrase = phraseAtEntry(text);
     if (phrase.empty())
         return false;
@@ -28,9 +28,9 @@ bool Engine::greet() {
     TurnContext turn = context();
     turn.load(base_files::kGreetings);
     window_.view.setBusyCursor(true);
-    state_.CpuPhrase = window_.workingList.get(window_.random.below(window_.workingList.count()));
+    state_.reply = window_.workingList.get(window_.random.below(window_.workingList.count()));
     window_.view.setBusyCursor(false);
-    saySystemLine(state_.CpuPhrase);
+    saySystemLine(state_.reply);
     return true;
 }
 
@@ -50,14 +50,14 @@ TurnContext Engine::context() {
 
 void Engine::startTurn(const std::string& phrase) {
     window_.random.reseed();
-    state_.FilterHit = false;
+    state_.topicMarked = false;
     // The window's other handlers load their files into the working list between turns.
     words_.workingListReplaced();
     window_.view.setBusyCursor(true);
-    state_.UserPhrase = normalisePhrase(phrase);
+    state_.userPhrase = normalisePhrase(phrase);
     window_.view.playPhraseSound();
-    window_.view.showUserLine(state_.UserPhrase);
-    window_.sessionLog.add(kUserPrefix + state_.UserPhrase);
+    window_.view.showUserLine(state_.userPhrase);
+    window_.sessionLog.add(kUserPrefix + state_.userPhrase);
 }
 
 void Engine::selectReply(const std::string& previousTranscriptLine) {
@@ -71,7 +71,7 @@ void Engine::selectReply(const std::string& previousTranscriptLine) {
 }
 
 void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
-    saySystemLine(state_.CpuPhrase);
+    saySystemLine(state_.reply);
     window_.view.setBusyCursor(false);
     // One turn in three leaves the follow-up remarks in the working list for the follow-up.
     const bool followUp = window_.random.below(3) == 0;
@@ -80,10 +80,10 @@ void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
         context().load(base_files::kFollowUpRemarks);
     if (mode == Mode::CpuCpu) {
         window_.exchangeBuffer.clear();
-        window_.exchangeBuffer.add(state_.CpuPhrase);
+        window_.exchangeBuffer.add(state_.reply);
         window_.exchangeBuffer.save(exchangePath);
     }
-    state_.PreviousReply = state_.CpuPhrase;
+    state_.previousReply = state_.reply;
 }
 
 void Engine::saySystemLine(const std::string& line) {

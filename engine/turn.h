@@ -20,12 +20,12 @@ enum class Mode { CpuUser, CpuCpu };
 
 // What the engine keeps between turns. All strings are Windows-1251.
 struct TurnState {
-    std::string UserPhrase;       // the phrase of the current turn, normalised
-    std::string CpuPhrase;        // the reply of the current turn; also the latest greeting
-    std::string PreviousReply;    // the reply shown at the end of the last completed turn
-    std::int32_t BranchDepth = 0; // depth of the branch lines the next turn tries first; 0: none
-    std::int32_t BranchLine = 0;  // index in "Base\Words.Dat" of the line answered last
-    bool FilterHit = false;       // this turn's phrase holds a topic entry: answer, never learn
+    std::string userPhrase;       // the phrase of the current turn, normalised
+    std::string reply;            // the reply of the current turn; also the latest greeting
+    std::string previousReply;    // the reply shown at the end of the last completed turn
+    std::int32_t branchDepth = 0; // depth of the branch lines the next turn tries first; 0: none
+    std::int32_t branchLine = 0;  // index in "Base\Words.Dat" of the line answered last
+    bool topicMarked = false;     // this turn's phrase holds a topic entry: answer, never learn
 };
 
 // What the window does at the steps of a turn, a greeting and a follow-up remark.
@@ -79,12 +79,12 @@ public:
     // `exchangePath` is the path in the editor window, used in Cpu\Cpu mode only.
     // Returns false, having done nothing, when the phrase is empty or blank. Returns true after a
     // completed turn: the window then empties the input line and resets its idle counter.
-    // Throws FileError at the step that fails; PreviousReply then keeps its old value.
+    // Throws FileError at the step that fails; previousReply then keeps its old value.
     bool runTurn(const std::string& text, const std::string& previousTranscriptLine, Mode mode,
                  const std::string& exchangePath = {});
 
     // The greeting at the start of a dialogue: in one call of three, says a random line of
-    // "Base\Begin.dat" and sets CpuPhrase to it. Returns whether the draw allowed one; the
+    // "Base\Begin.dat" and sets reply to it. Returns whether the draw allowed one; the
     // greeting timer is stopped by the caller after a call that did not throw.
     bool greet();
 

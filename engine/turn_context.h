@@ -7,7 +7,7 @@
 
 namespace besedka {
 
-// What every stage of the reply selection works with. A stage either sets CpuPhrase and
+// What every stage of the reply selection works with. A stage either sets reply and
 // returns true, ending the selection, or returns false and hands over to the next one.
 struct TurnContext {
     TurnState& state;

@@ -125,7 +125,7 @@ bool holdsEntryOf(const std::string& phrase, const std::vector<std::string>& lis
 
 } // namespace
 
-const std::vector<std::string>& Cenzura() {
+const std::vector<std::string>& abuseList() {
     static const std::vector<std::string> list = fromUtf8({
         "",         " ЛОХ",    " ХАМ",          "БЕСТОЛКОВ", "БЕСТОЛОЧЬ", "БЛУДЛИВ",   "БЛУДНИЦА",
         "БЛЯ ",     "БЛЯ,",    "БЛЯ.",          "БЛЯ!",      "БЛЯ?",      "БЛЯДИ",     "БЛЯДЬ",
@@ -143,7 +143,7 @@ const std::vector<std::string>& Cenzura() {
     return list;
 }
 
-const std::vector<std::string>& Filter_nr() {
+const std::vector<std::string>& topicList() {
     static const std::vector<std::string> list = fromUtf8({
         "",           " ИМЯ",        " ЛЕТ",   "В ТУАЛЕТ", "ВИДЕ",       "ВИЖУ",     "ВОЛОС",
         "ДЕМОНТИРУЮ", "ДРОЧИ",       "ДРОЧУ",  "ДЫШАТЬ",   "ДЫШУ",       "ЖАРКО",    "ЖИВ",
@@ -162,37 +162,37 @@ const std::vector<std::string>& Filter_nr() {
 }
 
 bool answerRepeat(TurnContext& turn, const std::string& previousTranscriptLine) {
-    if (cp1251::upper(turn.state.UserPhrase) != cp1251::upper(previousTranscriptLine))
+    if (cp1251::upper(turn.state.userPhrase) != cp1251::upper(previousTranscriptLine))
         return false;
-    turn.state.CpuPhrase = turn.randomLineOf(base_files::kRepeatReplies);
+    turn.state.reply = turn.randomLineOf(base_files::kRepeatReplies);
     return true;
 }
 
 bool isAbusive(std::string_view phrase) {
-    const auto& entries = Cenzura();
+    const auto& entries = abuseList();
     return std::any_of(entries.begin() + 1, entries.end(),
                        [phrase](const std::string& entry) { return holdsAbuse(phrase, entry); });
 }
 
 bool answerAbuse(TurnContext& turn) {
-    if (!isAbusive(turn.state.UserPhrase))
+    if (!isAbusive(turn.state.userPhrase))
         return false;
-    turn.state.CpuPhrase = turn.randomLineOf(base_files::kAbuseReplies);
-    turn.appendTo(base_files::kAbuseCollection, ">>> " + turn.state.UserPhrase);
+    turn.state.reply = turn.randomLineOf(base_files::kAbuseReplies);
+    turn.appendTo(base_files::kAbuseCollection, ">>> " + turn.state.userPhrase);
     return true;
 }
 
 void markTopic(TurnContext& turn) {
-    turn.state.FilterHit = holdsEntryOf(turn.state.UserPhrase, Filter_nr());
+    turn.state.topicMarked = holdsEntryOf(turn.state.userPhrase, topicList());
 }
 
 bool answerLongPhrase(TurnContext& turn) {
     // Four draws of six take the stock reply: 1, 3, 4 and 5.
     const int draw = turn.random.below(6) + 1;
     const bool stockReply = draw != 2 && draw != 6;
-    if (!stockReply || turn.state.UserPhrase.size() <= kLongPhraseLength)
+    if (!stockReply || turn.state.userPhrase.size() <= kLongPhraseLength)
         return false;
-    turn.state.CpuPhrase = turn.randomLineOf(base_files::kLongPhraseReplies);
+    turn.state.reply = turn.randomLineOf(base_files::kLongPhraseReplies);
     return true;
 }
 

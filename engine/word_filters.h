@@ -10,10 +10,10 @@ namespace besedka {
 
 // The built-in word lists, upper case. Line 0 is empty and never used; spaces and
 // punctuation around an entry are part of it.
-const std::vector<std::string>& Cenzura();   // abuse
-const std::vector<std::string>& Filter_nr(); // topics that are answered but never learned
+const std::vector<std::string>& abuseList(); // abuse
+const std::vector<std::string>& topicList(); // topics that are answered but never learned
 
-// Does the phrase hold an entry of Cenzura, found by MatchKey, other than inside a word where
+// Does the phrase hold an entry of abuseList, found by MatchKey, other than inside a word where
 // the entry stands by chance ("команда", "процедура", "рубля", "подлинник")?
 bool isAbusive(std::string_view phrase);
 

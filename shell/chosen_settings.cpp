@@ -25,7 +25,7 @@ constexpr ColorSetting kColors[] = {
     {"colors/layoutCaption", &ChosenSettings::layoutCaption},
     {"colors/shared", &ChosenSettings::sharedColor},
     {"colors/userLines", &ChosenSettings::userLineColor},
-    {"colors/programLines", &ChosenSettings::programLineColor},
+    {"colors/systemLines", &ChosenSettings::systemLineColor},
 };
 
 struct FontSetting {
@@ -37,7 +37,7 @@ struct FontSetting {
 // The input line shows the size it started with, whatever its chooser holds.
 const FontSetting kFonts[] = {
     {"fonts/userLines", &ChosenSettings::userLineFont, kLineFontChoice},
-    {"fonts/programLines", &ChosenSettings::programLineFont, kLineFontChoice},
+    {"fonts/systemLines", &ChosenSettings::systemLineFont, kLineFontChoice},
     {"fonts/inputChooser", &ChosenSettings::inputChooserFont, kInputFontChoice},
     {"fonts/input", &ChosenSettings::inputFont, FontChoice{}},
 };

@@ -22,9 +22,9 @@ struct ChosenSettings {
     // The colour the shared chooser holds: the next one it opens with, and the idle remarks' colour.
     QColor sharedColor;
     QColor userLineColor;
-    QColor programLineColor;
+    QColor systemLineColor;
     FontSpec userLineFont;
-    FontSpec programLineFont;
+    FontSpec systemLineFont;
     // The input line's chooser, and the name and style the line shows; its size never changes.
     FontSpec inputChooserFont;
     FontSpec inputFont;

@@ -61,14 +61,18 @@ std::vector<std::string> examplePhraseBase();
 class RecordingView final : public TurnView {
 public:
     void setBusyCursor(bool busy) override { events.push_back(busy ? "busy" : "idle"); }
-    void playPhraseSound() override { events.push_back("MP2"); }
-    void playSystemSound() override { events.push_back("MP5"); }
+    void playPhraseSound() override { events.push_back("phrase sound"); }
+    void playSystemSound() override { events.push_back("system sound"); }
     void showUserLine(const std::string& phrase) override {
         events.push_back("user " + utf(phrase));
     }
     void showSystemLine(const std::string& line) override { events.push_back("cpu " + utf(line)); }
-    void setClosingTimer(bool enabled) override { events.push_back(enabled ? "T4 on" : "T4 off"); }
-    void setFollowUpTimer(bool enabled) override { events.push_back(enabled ? "T9 on" : "T9 off"); }
+    void setClosingTimer(bool enabled) override {
+        events.push_back(enabled ? "closing on" : "closing off");
+    }
+    void setFollowUpTimer(bool enabled) override {
+        events.push_back(enabled ? "follow-up on" : "follow-up off");
+    }
 
     bool saw(const std::string& event) const;
     std::vector<std::string> events;
@@ -82,7 +86,7 @@ protected:
     // One turn in Cpu\User mode with the given draws, the phrase and the previous line in UTF-8.
     bool say(std::string_view phrase, std::initializer_list<int> draws = {},
              std::string_view previousLine = "");
-    std::string reply() const { return utf(engine.state().CpuPhrase); }
+    std::string reply() const { return utf(engine.state().reply); }
     std::vector<std::string> sessionLines() const;
     std::vector<std::string> workingLines() const;
 

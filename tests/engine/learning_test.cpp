@@ -17,7 +17,7 @@ using Lines = std::vector<std::string>;
 class LearningTest : public EngineTest {
 protected:
     void tell(std::string_view phrase, std::string_view previousReply) {
-        engine.state().PreviousReply = cp(previousReply);
+        engine.state().previousReply = cp(previousReply);
         say(phrase, {1, 1});
     }
     std::string rawBytes(const std::string& name) const {
@@ -91,14 +91,14 @@ TEST_F(LearningTest, TheFirstPhraseOfASessionIsLearnedNowhere) {
 
 TEST_F(LearningTest, APhraseTheReplyFileHoldsIsNotCollectedAgainButStillBecomesAKey) {
     base.write("W2.Dat", {"Понятно.", "Ага."});
-    engine.state().PreviousReply.clear();
+    engine.state().previousReply.clear();
     say("ага", {1, 1, 1});
     EXPECT_EQ(reply(), "Ага.");
     EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Ага."}));
     EXPECT_EQ(base.read("Words.Dat").back(), "АГА.^");
 
     // Line 0 is a reply but takes no part in the test, and letter case counts.
-    engine.state().PreviousReply = cp("Раньше.");
+    engine.state().previousReply = cp("Раньше.");
     say("Понятно.", {1, 0, 1});
     say("АГА.", {1, 0, 1});
     EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Ага.", "Понятно.", "АГА."}));
@@ -128,7 +128,7 @@ TEST_F(LearningTest, AnAttachedAnswerMovesItsLineToTheEndAfterTheNewKey) {
 TEST_F(LearningTest, TheFirstAnswerOfAnOpenKeyIsTheAnswerTheSearchesUse) {
     tell("Салют.", "Ты кто?");
     EXPECT_EQ(base.read("Words.Dat").back(), "ТЫ КТО?^Салют.;");
-    engine.state().BranchDepth = 0;
+    engine.state().branchDepth = 0;
     say("ты кто?", {1, 0, 1});
     EXPECT_EQ(reply(), "Салют.");
 }
@@ -201,7 +201,7 @@ TEST_F(LearningTest, OnlyPhrasesWithALetterOrADigitAreLearnedAndNeverWithAContro
     tell("42", "Сколько тебе лет?");
     EXPECT_EQ(base.read("W1.Dat"), (Lines{"Не знаю.", "Иван Иванович Петров.", "42."}));
     EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", "ИВАН ИВАНОВИЧ ПЕТРОВ.^",
-                                              "КАК ТЕБЯ ЗОВУТ?^Иван Иванович Петров.;", "42.^"}));
+                                             "КАК ТЕБЯ ЗОВУТ?^Иван Иванович Петров.;", "42.^"}));
 }
 
 TEST_F(LearningTest, ABlankLineIsNoPhrase) {
@@ -216,7 +216,7 @@ TEST_F(LearningTest, AnEmptyReplyFileGivesAnEmptyReplyAndForgetsThePreviousReply
     tell("Я тут.", "Раньше.");
     EXPECT_EQ(reply(), "");
     EXPECT_EQ(sessionLines().back(), "CPU:     ");
-    EXPECT_EQ(engine.state().PreviousReply, "");
+    EXPECT_EQ(engine.state().previousReply, "");
     EXPECT_EQ(base.read("W2.Dat"), Lines{"Я тут."});
     // So the next phrase is learned as the first of a session.
     say("ещё тут", {1, 1});
@@ -235,12 +235,12 @@ TEST_F(LearningTest, AMissingCollectionEndsTheTurnBeforeAnyReply) {
     base.remove("W1.Dat");
     EXPECT_EQ(fileErrorOf([this] { tell("Где ты?", "Раньше."); }), "Cannot open file Base\\W1.Dat");
     EXPECT_EQ(reply(), "");
-    EXPECT_EQ(utf(engine.state().PreviousReply), "Раньше.");
-    EXPECT_FALSE(view.saw("MP5"));
+    EXPECT_EQ(utf(engine.state().previousReply), "Раньше.");
+    EXPECT_FALSE(view.saw("system sound"));
     // The collection that receives the phrase must exist too.
     EXPECT_EQ(fileErrorOf([this] { tell("Я тут.", "Где ты?"); }), "Cannot open file Base\\W1.Dat");
     EXPECT_EQ(reply(), "Понятно.");
-    EXPECT_FALSE(view.saw("MP5"));
+    EXPECT_FALSE(view.saw("system sound"));
 }
 
 } // namespace besedka::test

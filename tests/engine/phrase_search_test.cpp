@@ -14,14 +14,14 @@ protected:
         say(phrase, {1, answerDraw, 1});
         return reply();
     }
-    std::int32_t depth() const { return engine.state().BranchDepth; }
-    std::int32_t line() const { return engine.state().BranchLine; }
+    std::int32_t depth() const { return engine.state().branchDepth; }
+    std::int32_t line() const { return engine.state().branchLine; }
 };
 
 TEST_F(PhraseSearchTest, AMainPhraseIsAnsweredWithOneOfItsAnswersAndOpensItsBranches) {
     EXPECT_EQ(answer("Привет.", 0), "Привет!");
     EXPECT_EQ(random.asked, (std::vector<int>{6, 2, 3}));
-    engine.state().BranchDepth = 0;
+    engine.state().branchDepth = 0;
     EXPECT_EQ(answer("Привет.", 1), "Здравствуй.");
     EXPECT_EQ(depth(), 1);
     EXPECT_EQ(line(), 1);
@@ -43,13 +43,13 @@ TEST_F(PhraseSearchTest, BranchesAndOpenKeysAreNotFoundByTheMainSearches) {
 
 TEST_F(PhraseSearchTest, TheFarewellMarkSwitchesTheClosingTimerOnMainPhraseAnswers) {
     EXPECT_EQ(answer("Пока."), "До свидания!");
-    EXPECT_TRUE(view.saw("T4 on"));
+    EXPECT_TRUE(view.saw("closing on"));
     view.events.clear();
     answer("Привет.");
-    EXPECT_TRUE(view.saw("T4 off"));
+    EXPECT_TRUE(view.saw("closing off"));
     view.events.clear();
     answer("Ты кто?");
-    EXPECT_FALSE(view.saw("T4 off"));
+    EXPECT_FALSE(view.saw("closing off"));
 }
 
 TEST_F(PhraseSearchTest, AFarewellMarkOnABranchLineIsNotExamined) {
@@ -57,8 +57,8 @@ TEST_F(PhraseSearchTest, AFarewellMarkOnABranchLineIsNotExamined) {
     answer("Привет.");
     view.events.clear();
     EXPECT_EQ(answer("Пока."), "Пока-пока!");
-    EXPECT_FALSE(view.saw("T4 on"));
-    EXPECT_FALSE(view.saw("T4 off"));
+    EXPECT_FALSE(view.saw("closing on"));
+    EXPECT_FALSE(view.saw("closing off"));
 }
 
 TEST_F(PhraseSearchTest, AWalkThatMeetsAMainPhraseSearchesTheWholeBaseInTheSameTurn) {

@@ -9,11 +9,11 @@ using Lines = std::vector<std::string>;
 TEST_F(EngineTest, ATurnShowsAndLogsThePhraseThenTheReplyInTheWindowsOrder) {
     ASSERT_TRUE(say("привет", {1, 0, 0}));
     EXPECT_EQ(random.reseeds, 1);
-    EXPECT_EQ(view.events, (Lines{"busy", "MP2", "user Привет.", "T4 off", "MP5", "cpu Привет!",
-                                  "idle", "T9 on"}));
+    EXPECT_EQ(view.events, (Lines{"busy", "phrase sound", "user Привет.", "closing off",
+                                  "system sound", "cpu Привет!", "idle", "follow-up on"}));
     EXPECT_EQ(sessionLines(), (Lines{"USER:     Привет.", "CPU:     Привет!"}));
-    EXPECT_EQ(utf(engine.state().UserPhrase), "Привет.");
-    EXPECT_EQ(utf(engine.state().PreviousReply), "Привет!");
+    EXPECT_EQ(utf(engine.state().userPhrase), "Привет.");
+    EXPECT_EQ(utf(engine.state().previousReply), "Привет!");
 }
 
 TEST_F(EngineTest, OneTurnInThreeLeavesTheFollowUpRemarksInTheWorkingList) {
@@ -21,9 +21,9 @@ TEST_F(EngineTest, OneTurnInThreeLeavesTheFollowUpRemarksInTheWorkingList) {
     EXPECT_EQ(workingLines(), (Lines{"Никогда не скажу.", "Кстати."}));
     for (int draw : {1, 2}) {
         view.events.clear();
-        engine.state().BranchDepth = 0;
+        engine.state().branchDepth = 0;
         say("привет", {1, 0, draw});
-        EXPECT_EQ(view.events.back(), "T9 off");
+        EXPECT_EQ(view.events.back(), "follow-up off");
         // The working list holds the phrase base, as its last search left it.
         EXPECT_EQ(workingLines(), examplePhraseBase());
     }
@@ -38,9 +38,9 @@ TEST_F(EngineTest, AnEmptyPhraseIsNoTurn) {
 
 TEST_F(EngineTest, TheReplyOfAnyStageBecomesThePreviousReply) {
     say("Привет.", {}, "Привет.");
-    EXPECT_EQ(utf(engine.state().PreviousReply), "Ты повторяешься.");
+    EXPECT_EQ(utf(engine.state().previousReply), "Ты повторяешься.");
     say("ты лох");
-    EXPECT_EQ(utf(engine.state().PreviousReply), "Не ругайся.");
+    EXPECT_EQ(utf(engine.state().previousReply), "Не ругайся.");
 }
 
 TEST_F(EngineTest, ACpuCpuTurnWritesItsReplyAsTheOnlyLineOfTheExchangeFile) {
@@ -52,7 +52,7 @@ TEST_F(EngineTest, ACpuCpuTurnWritesItsReplyAsTheOnlyLineOfTheExchangeFile) {
     EXPECT_EQ(exchange.lines(), std::vector<std::string>{cp("Привет!")});
 
     // Cpu\User leaves the exchange file alone.
-    engine.state().BranchDepth = 0;
+    engine.state().branchDepth = 0;
     say("Пока.", {1, 0, 1});
     EXPECT_EQ(base.read("Txt.Dat"), Lines{"Привет!"});
 }
@@ -64,7 +64,7 @@ TEST_F(EngineTest, AnExchangeFileThatCannotBeWrittenEndsTheTurnAfterTheReplyIsSh
               }),
               "Cannot create file Base\\Missing\\Txt.Dat");
     EXPECT_TRUE(view.saw("cpu Привет!"));
-    EXPECT_EQ(engine.state().PreviousReply, "");
+    EXPECT_EQ(engine.state().previousReply, "");
 }
 
 TEST_F(EngineTest, AMissingPhraseBaseEndsTheTurnAfterTheUserLineWithTheBusyCursorOn) {
@@ -75,21 +75,21 @@ TEST_F(EngineTest, AMissingPhraseBaseEndsTheTurnAfterTheUserLineWithTheBusyCurso
                   say("как дела?", {1, 0, 1});
               }),
               "Cannot open file Base\\Words.Dat");
-    EXPECT_EQ(view.events, (Lines{"busy", "MP2", "user Как дела?"}));
+    EXPECT_EQ(view.events, (Lines{"busy", "phrase sound", "user Как дела?"}));
     EXPECT_EQ(sessionLines(),
               (Lines{"USER:     Привет.", "CPU:     Привет!", "USER:     Как дела?"}));
-    EXPECT_EQ(utf(engine.state().PreviousReply), "Привет!");
+    EXPECT_EQ(utf(engine.state().previousReply), "Привет!");
     // The walk never began, so the next turn still walks from the line answered last.
-    EXPECT_EQ(engine.state().BranchDepth, 1);
-    EXPECT_EQ(engine.state().BranchLine, 1);
+    EXPECT_EQ(engine.state().branchDepth, 1);
+    EXPECT_EQ(engine.state().branchLine, 1);
 }
 
 TEST_F(EngineTest, AMissingFollowUpFileFailsAfterTheReplyWithTheTimerAlreadyOn) {
     base.remove("AI.dat");
     EXPECT_EQ(fileErrorOf([this] { say("пока", {1, 0, 0}); }), "Cannot open file Base\\AI.dat");
-    EXPECT_EQ(view.events, (Lines{"busy", "MP2", "user Пока.", "T4 on", "MP5", "cpu До свидания!",
-                                  "idle", "T9 on"}));
-    EXPECT_EQ(engine.state().PreviousReply, "");
+    EXPECT_EQ(view.events, (Lines{"busy", "phrase sound", "user Пока.", "closing on",
+                                  "system sound", "cpu До свидания!", "idle", "follow-up on"}));
+    EXPECT_EQ(engine.state().previousReply, "");
 }
 
 TEST_F(EngineTest, AGreetingComesOnOneDrawOfThree) {
@@ -101,11 +101,11 @@ TEST_F(EngineTest, AGreetingComesOnOneDrawOfThree) {
 
     random.draws = {0};
     EXPECT_TRUE(engine.greet());
-    EXPECT_EQ(utf(engine.state().CpuPhrase), "Здравствуй, друг!");
-    EXPECT_EQ(view.events, (Lines{"busy", "idle", "MP5", "cpu Здравствуй, друг!"}));
+    EXPECT_EQ(utf(engine.state().reply), "Здравствуй, друг!");
+    EXPECT_EQ(view.events, (Lines{"busy", "idle", "system sound", "cpu Здравствуй, друг!"}));
     EXPECT_EQ(sessionLines(), Lines{"CPU:     Здравствуй, друг!"});
     EXPECT_EQ(workingLines(), Lines{"Здравствуй, друг!"});
-    EXPECT_EQ(engine.state().PreviousReply, "");
+    EXPECT_EQ(engine.state().previousReply, "");
 }
 
 TEST_F(EngineTest, AMissingGreetingFileFailsOnlyWhenTheDrawCallsForAGreeting) {
@@ -122,15 +122,15 @@ TEST_F(EngineTest, AFollowUpRemarkIsALineAfterTheFirstOfTheWorkingList) {
     random.draws = {1};
     engine.sayFollowUpRemark();
     EXPECT_EQ(random.asked, std::vector<int>{2});
-    EXPECT_EQ(view.events, (Lines{"busy", "MP5", "cpu два", "idle"}));
+    EXPECT_EQ(view.events, (Lines{"busy", "system sound", "cpu два", "idle"}));
 
     working = LineList({cp("ноль"), cp("один")});
     engine.sayFollowUpRemark();
     working = LineList({cp("ноль")});
     engine.sayFollowUpRemark();
     EXPECT_EQ(sessionLines(), (Lines{"CPU:     два", "CPU:     один", "CPU:     "}));
-    // The follow-up remark is no reply: it changes neither CpuPhrase nor PreviousReply.
-    EXPECT_EQ(engine.state().CpuPhrase, "");
+    // The follow-up remark is no reply: it changes neither reply nor previousReply.
+    EXPECT_EQ(engine.state().reply, "");
 }
 
 } // namespace besedka::test

@@ -148,7 +148,7 @@ TEST(TwoCopies, WritingABaseWaitsForALearningStep) {
 TEST_F(EngineTest, ATurnLearnsInAFolderWhoseLockHolderWasKilled) {
     LockHolder other("Base\\Words.Dat");
     other.kill();
-    engine.state().PreviousReply = cp("Как ты?");
+    engine.state().previousReply = cp("Как ты?");
     ASSERT_TRUE(say("ты кто такой"));
     EXPECT_EQ(base.read("Words.Dat").back(), "ТЫ КТО ТАКОЙ.^");
     EXPECT_EQ(base.read("W1.Dat").back(), "Ты кто такой.");

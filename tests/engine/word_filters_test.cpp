@@ -8,30 +8,30 @@ namespace besedka::test {
 using Lines = std::vector<std::string>;
 
 TEST(WordLists, HoldTheirEntriesAfterAnEmptyLineZero) {
-    ASSERT_EQ(Cenzura().size(), 83u);
-    EXPECT_EQ(Cenzura()[0], "");
-    EXPECT_EQ(utf(Cenzura()[1]), " ЛОХ");
-    EXPECT_EQ(utf(Cenzura()[66]), "УЁБИЩ");
-    EXPECT_EQ(utf(Cenzura()[82]), "Я СОТРУ");
-    ASSERT_EQ(Filter_nr().size(), 80u);
-    EXPECT_EQ(Filter_nr()[0], "");
-    EXPECT_EQ(utf(Filter_nr()[1]), " ИМЯ");
-    EXPECT_EQ(utf(Filter_nr()[32]), "МЕНЯ ЗОВУТ");
-    EXPECT_EQ(utf(Filter_nr()[79]), "ШЕРСТ");
+    ASSERT_EQ(abuseList().size(), 83u);
+    EXPECT_EQ(abuseList()[0], "");
+    EXPECT_EQ(utf(abuseList()[1]), " ЛОХ");
+    EXPECT_EQ(utf(abuseList()[66]), "УЁБИЩ");
+    EXPECT_EQ(utf(abuseList()[82]), "Я СОТРУ");
+    ASSERT_EQ(topicList().size(), 80u);
+    EXPECT_EQ(topicList()[0], "");
+    EXPECT_EQ(utf(topicList()[1]), " ИМЯ");
+    EXPECT_EQ(utf(topicList()[32]), "МЕНЯ ЗОВУТ");
+    EXPECT_EQ(utf(topicList()[79]), "ШЕРСТ");
 }
 
 TEST_F(EngineTest, APhraseRepeatingThePreviousLineInAnotherCaseGetsARepeatReplyAndNothingElse) {
-    engine.state().BranchDepth = 1;
-    engine.state().BranchLine = 1;
-    engine.state().PreviousReply = cp("Как ты?");
+    engine.state().branchDepth = 1;
+    engine.state().branchLine = 1;
+    engine.state().previousReply = cp("Как ты?");
 
     ASSERT_TRUE(say("ПРИВЕТ", {}, "Привет."));
 
     EXPECT_EQ(reply(), "Ты повторяешься.");
     // No filter, no search, no learning: the only draws are the reply's and the follow-up's.
     EXPECT_EQ(random.asked, (std::vector<int>{1, 3}));
-    EXPECT_EQ(engine.state().BranchDepth, 1);
-    EXPECT_EQ(engine.state().BranchLine, 1);
+    EXPECT_EQ(engine.state().branchDepth, 1);
+    EXPECT_EQ(engine.state().branchLine, 1);
     EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
     EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
 }
@@ -42,8 +42,8 @@ TEST_F(EngineTest, NothingIsARepeatOfAnEmptyTranscript) {
 }
 
 TEST_F(EngineTest, AnAbusivePhraseIsAnsweredAndCollectedButNotLearned) {
-    engine.state().PreviousReply = cp("Как ты?");
-    engine.state().BranchDepth = 1;
+    engine.state().previousReply = cp("Как ты?");
+    engine.state().branchDepth = 1;
 
     ASSERT_TRUE(say("ты лох"));
 
@@ -52,7 +52,7 @@ TEST_F(EngineTest, AnAbusivePhraseIsAnsweredAndCollectedButNotLearned) {
     EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());
     EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
     EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
-    EXPECT_EQ(engine.state().BranchDepth, 1);
+    EXPECT_EQ(engine.state().branchDepth, 1);
 }
 
 TEST_F(EngineTest, AbuseEntriesKeepTheirSpacesAndPunctuation) {
@@ -185,7 +185,7 @@ TEST(AbuseFilter, KeepsTheMatchingRuleOfTheEntries) {
 }
 
 TEST_F(EngineTest, AnEverydayPhraseWithAnEntryInAWordIsLearnedNotCollected) {
-    engine.state().PreviousReply = cp("Как ты?");
+    engine.state().previousReply = cp("Как ты?");
     ASSERT_TRUE(say("наша команда выиграла"));
     EXPECT_EQ(reply(), "Понятно.");
     EXPECT_EQ(base.read("Collection.Dat"), Lines{});
@@ -194,19 +194,19 @@ TEST_F(EngineTest, AnEverydayPhraseWithAnEntryInAWordIsLearnedNotCollected) {
 
 TEST_F(EngineTest, AMissingAbuseCollectionEndsTheTurnBeforeTheReplyIsShown) {
     base.remove("Collection.Dat");
-    engine.state().PreviousReply = cp("Раньше.");
+    engine.state().previousReply = cp("Раньше.");
 
     EXPECT_EQ(fileErrorOf([this] { say("ты лох"); }), "Cannot open file Base\\Collection.Dat");
 
-    EXPECT_EQ(view.events, (Lines{"busy", "MP2", "user Ты лох."}));
+    EXPECT_EQ(view.events, (Lines{"busy", "phrase sound", "user Ты лох."}));
     EXPECT_EQ(sessionLines(), Lines{"USER:     Ты лох."});
-    EXPECT_EQ(utf(engine.state().PreviousReply), "Раньше.");
+    EXPECT_EQ(utf(engine.state().previousReply), "Раньше.");
 }
 
 TEST_F(EngineTest, APhraseWithATopicEntryIsAnsweredButNeverLearned) {
-    engine.state().PreviousReply = cp("Как ты?");
+    engine.state().previousReply = cp("Как ты?");
     ASSERT_TRUE(say("я люблю тебя"));
-    EXPECT_TRUE(engine.state().FilterHit);
+    EXPECT_TRUE(engine.state().topicMarked);
     EXPECT_EQ(reply(), "Понятно.");
     EXPECT_EQ(base.read("W1.Dat"), Lines{"Не знаю."});
     EXPECT_EQ(base.read("W2.Dat"), Lines{"Понятно."});
@@ -214,14 +214,14 @@ TEST_F(EngineTest, APhraseWithATopicEntryIsAnsweredButNeverLearned) {
 
     // The mark lasts one turn: the same kind of phrase without an entry is learned.
     ASSERT_TRUE(say("я тебя знаю"));
-    EXPECT_FALSE(engine.state().FilterHit);
+    EXPECT_FALSE(engine.state().topicMarked);
     EXPECT_EQ(base.read("W2.Dat"), (Lines{"Понятно.", "Я тебя знаю."}));
 }
 
 TEST_F(EngineTest, ALongPhraseGetsAStockReplyOnFourDrawsOfSix) {
     const std::string longPhrase = std::string(110, 'a') + '.';
     for (int draw = 0; draw < 6; ++draw) {
-        engine.state().PreviousReply.clear(); // so that nothing is learned
+        engine.state().previousReply.clear(); // so that nothing is learned
         say(longPhrase, {draw, 1}, "");
         const bool stock = draw + 1 != 2 && draw + 1 != 6;
         EXPECT_EQ(reply(), stock ? "Слишком длинно." : "Понятно.") << "r = " << draw + 1;
@@ -230,7 +230,7 @@ TEST_F(EngineTest, ALongPhraseGetsAStockReplyOnFourDrawsOfSix) {
 
 TEST_F(EngineTest, APhraseOfExactly110CharactersIsNotLong) {
     say(std::string(109, 'a'), {0, 1}); // the '.' makes 110
-    EXPECT_EQ(engine.state().UserPhrase.size(), 110u);
+    EXPECT_EQ(engine.state().userPhrase.size(), 110u);
     EXPECT_EQ(reply(), "Понятно.");
     say(std::string(109, 'b') + ".", {0, 1});
     EXPECT_EQ(reply(), "Понятно.");

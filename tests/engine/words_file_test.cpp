@@ -35,7 +35,7 @@ private:
 class WordsFileTest : public EngineTest {
 protected:
     std::string answer(std::string_view phrase) {
-        engine.state().BranchDepth = 0;
+        engine.state().branchDepth = 0;
         say(phrase, {1, 0, 1});
         return reply();
     }
@@ -64,7 +64,7 @@ TEST_F(WordsFileTest, AFileRewrittenInPlaceIsSeen) {
 }
 
 TEST_F(WordsFileTest, AChangeAfterLearningIsSeen) {
-    engine.state().PreviousReply = cp("Раньше.");
+    engine.state().previousReply = cp("Раньше.");
     answer("Салют.");
     EXPECT_EQ(base.read("Words.Dat").back(), "САЛЮТ.^");
     base.write("Words.Dat", {"Фразы", "САЛЮТ.^Салют!;"});

@@ -109,7 +109,7 @@ TEST_F(DialogueTest, ANewDialogueStartsFromNothingButKeepsTheTurnState) {
     EXPECT_EQ(window->sounds().keyClickSound.playRequests(), keyClicks + 1);
     EXPECT_TRUE(window->conversation().dialogueStartTimer().enabled());
     EXPECT_TRUE(window->remarks().greetingTimer().enabled());
-    EXPECT_FALSE(window->conversation().engine().state().PreviousReply.empty());
+    EXPECT_FALSE(window->conversation().engine().state().previousReply.empty());
 }
 
 } // namespace

@@ -43,7 +43,7 @@ TEST_F(RemarksTest, TheIdleRemarkComesBetweenSixtyAndNinetySecondsOfSilence) {
     EXPECT_EQ(transcript(), QStringList{u"Ты здесь?"_s});
     EXPECT_EQ(session(), QStringList{u"CPU:     Ты здесь?"_s});
     EXPECT_EQ(lastLineColor(*window), QColor(Qt::darkMagenta));
-    EXPECT_EQ(toQString(window->conversation().engine().state().CpuPhrase), u"Ты здесь?"_s);
+    EXPECT_EQ(toQString(window->conversation().engine().state().reply), u"Ты здесь?"_s);
     EXPECT_EQ(window->sounds().systemSound.playRequests(), 1);
     EXPECT_LE(window->conversation().idleSeconds(), 30);
 }

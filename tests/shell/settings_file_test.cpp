@@ -99,12 +99,12 @@ ChosenSettings everyChoiceChanged() {
     for (QColor* color : {&chosen.windowBackground, &chosen.transcriptBackground,
                           &chosen.inputBackground, &chosen.inputText, &chosen.sayCaption,
                           &chosen.undoCaption, &chosen.layoutCaption, &chosen.sharedColor,
-                          &chosen.userLineColor, &chosen.programLineColor}) {
+                          &chosen.userLineColor, &chosen.systemLineColor}) {
         ++shade;
         *color = QColor(10 * shade, 255 - shade, shade);
     }
     chosen.userLineFont = {u"Liberation Serif"_s, 14, true, true};
-    chosen.programLineFont = {u"DejaVu Sans"_s, 20, false, true};
+    chosen.systemLineFont = {u"DejaVu Sans"_s, 20, false, true};
     chosen.inputChooserFont = {u"Liberation Mono"_s, 8, true, false, true, true};
     chosen.inputFont = {u"Liberation Mono"_s, 9, true, false, true, true};
     chosen.exchangeFile = u"/srv/обмен.txt"_s;

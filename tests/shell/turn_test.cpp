@@ -89,7 +89,7 @@ TEST_F(TurnTest, AMissingReplyFileEndsTheTurnAfterTheUserLine) {
     EXPECT_EQ(boxes.texts(), QStringList{u"Cannot open file Base\\W2.Dat"_s});
     EXPECT_EQ(controls().inputLine->text(), u"ну и ладно"_s);
     EXPECT_EQ(window->conversation().idleSeconds(), 17);
-    EXPECT_EQ(window->conversation().engine().state().PreviousReply, std::string());
+    EXPECT_EQ(window->conversation().engine().state().previousReply, std::string());
     EXPECT_NE(QApplication::overrideCursor(), nullptr);
 
     // Sent again while its box is still open: the same failure opens no second box.

@@ -181,7 +181,7 @@ const std::vector<std::pair<const Endings*, std::vector<std::string>>> kAbusiveS
 // clang-format on
 
 bool holdsAnEntry(const std::string& phrase) {
-    return std::any_of(Cenzura().begin() + 1, Cenzura().end(),
+    return std::any_of(abuseList().begin() + 1, abuseList().end(),
                        [&phrase](const std::string& entry) { return MatchKey(phrase, entry); });
 }
 

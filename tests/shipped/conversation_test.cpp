@@ -41,9 +41,9 @@ TEST(ShippedConversation, AFirstDialogueIsAnsweredFromThePhraseBase) {
         ASSERT_TRUE(
             engine.runTurn(cp1251::fromUtf8(phrase), view.previousTranscriptLine(), Mode::CpuUser))
             << phrase;
-        EXPECT_EQ(engine.state().BranchDepth, depth)
-            << phrase << " -> " << cp1251::toUtf8(engine.state().CpuPhrase);
-        EXPECT_FALSE(engine.state().CpuPhrase.empty()) << phrase;
+        EXPECT_EQ(engine.state().branchDepth, depth)
+            << phrase << " -> " << cp1251::toUtf8(engine.state().reply);
+        EXPECT_FALSE(engine.state().reply.empty()) << phrase;
     }
     EXPECT_TRUE(view.closing()) << "the farewell starts the closing animation";
 }

@@ -136,8 +136,8 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());
-        said.insert(engine.state().UserPhrase);
-        saidKeys.insert(cp1251::upper(engine.state().UserPhrase));
+        said.insert(engine.state().userPhrase);
+        saidKeys.insert(cp1251::upper(engine.state().userPhrase));
     }
 
     // Every knowledge file loads, and lint finds nothing in the phrase base.
