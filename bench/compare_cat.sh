@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times, in one run, `besedka-cli cat` on the 100,000-line phrase base in RTF against
 # LibreOffice's conversion of the same file to text and against reading its bytes (wc -l),
 # and prints the medians and the ratios. Usage: bench/compare_cat.sh BUILD_FOLDER [RUNS]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole turns on phrase bases of 1,000, 10,000 and 100,000 lines, beside one load and one save of
 // the largest: a turn should cost no more than one load plus the saves it must make.
 #include "bench/phrase_base_generator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed Word on the shipped dictionary: one suggestion check, which runs after every change of
 // the input line, and the load of the dictionary at each switch.
 #include "input_aids/speed_word_offer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load and save of a 100,000-line phrase base, in both file forms, reported in MB/s.
 #include "bench/phrase_base_generator.h"
 #include "platform/core/line_list.h"

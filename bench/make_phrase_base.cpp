@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the benchmark phrase base to the file given, in the program's RTF form.
 #include "bench/phrase_base_generator.h"
 #include "platform/core/line_list.h"

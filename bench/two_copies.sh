@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two terminal chats learning into one working folder at the same time: each sends PHRASES
 # phrases that nothing in the shipped base matches; prints, for each, how many of the keys it
 # learned are missing from Base/Words.Dat afterwards, and how many of the phrases it kept as

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built by `cpack -G DEB` in the build folder from the install rules:
 # besedka_<version>_<architecture>.deb, its library dependencies read off the programs.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The knowledge-base files, spelled as the program spells them: the spelling is part of the

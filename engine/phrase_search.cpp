@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/phrase_search.h"
 
 #include "engine/knowledge_line.h"

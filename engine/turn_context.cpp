@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/turn_context.h"
 
 #include "platform/core/folder_lock.h"

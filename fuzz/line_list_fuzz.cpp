@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any file content loaded as a line list, RTF or plain text in either encoding.
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"

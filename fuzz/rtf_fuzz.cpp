@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes handed to the RTF reader: no crash, no hang, and what it reads survives a save.
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as the phrases of a conversation, one a line, through the turn with learning,
 // against a small base in a temporary folder: no crash, no hang, and afterwards every knowledge
 // file loads and the phrase base holds no line that lint would report.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "input_aids/on_screen_keyboard.h"
 
 #include "platform/core/cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "input_aids/reserved_character_guard.h"
 
 #include "engine/knowledge_line.h"

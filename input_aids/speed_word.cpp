@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "input_aids/speed_word.h"
 
 #include "conversation/conversation.h"

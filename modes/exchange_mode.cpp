@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "modes/exchange_mode.h"
 
 #include "platform/qt/engine_text.h"

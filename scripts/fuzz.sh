@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzzers with clang and runs each for the given number of seconds (default 60)
 # from its seed corpus. A crash, a hang or a leak fails the run.
 source "$(dirname "$0")/common.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package and checks it as a distribution's reviewer and a user would meet it:
 # lists its contents, runs lintian on it (an error or a warning fails the check), validates the
 # menu entry and the software-centre metadata, installs it with apt, asks the installed programs

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Besedka if needed, installs it into the build folder and starts it there as an installed
 # copy starts: in its working folder, which holds the knowledge base it learns into:
 # $XDG_DATA_HOME/besedka, else ~/.local/share/besedka. The first run copies the shipped data

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs, builds everything and runs every test.
 source "$(dirname "$0")/common.sh"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/chosen_settings.h"
 
 #include "platform/qt/look.h"

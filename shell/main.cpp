@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/command_line.h"
 #include "platform/core/file_error.h"
 #include "platform/core/random_source.h"

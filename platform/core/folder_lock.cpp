@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/folder_lock.h"
 
 #include "platform/core/file_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/start_folder.h"
 
 #include "platform/core/atomic_file.h"

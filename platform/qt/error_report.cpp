@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt/error_report.h"
 
 #include "platform/core/file_error.h"

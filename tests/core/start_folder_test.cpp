@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/file_error.h"
 #include "platform/core/start_folder.h"
 #include "tests/support/temp_folder.h"

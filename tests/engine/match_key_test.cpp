@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/match_key.h"
 #include "engine/phrase_search.h"
 #include "tests/engine/engine_fixture.h"

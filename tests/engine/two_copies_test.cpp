@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two copies of the program in one working folder: what either learns stays.
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/lock_holder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/words_file.h"
 #include "tests/engine/engine_fixture.h"
 

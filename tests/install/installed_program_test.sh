@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix and starts the installed besedka without a display,
 # from a folder without a knowledge base, as a user would from a terminal: it must make its data
 # folder from the shipped data, talk in the terminal, and on a later start keep what was there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "modes/exchange_editor.h"
 #include "platform/core/file_error.h"
 #include "platform/qt/engine_text.h"

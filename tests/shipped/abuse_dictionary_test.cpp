@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The abuse filter against every word of the shipped dictionary: a word it takes for abuse must
 // be one of the reviewed abusive words below, so that neither a new dictionary nor a new
 // exemption brings an innocent hit back unnoticed, and no exemption lets an abusive word through.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coarse-word guard against every word of the shipped dictionary in the forms its ending
 // makes likely: a word some form of which the guard takes for coarse must be one of the reviewed
 // coarse words below, so that no root or exemption brings an innocent hit in unnoticed. And the

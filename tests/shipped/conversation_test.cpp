@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A first conversation with the shipped knowledge base, as a new user would have it.
 #include "engine/plain_view.h"
 #include "platform/core/cp1251.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long conversation with learning in a copy of the shipped data: the base stays sound, grows by
 // what was learned and nothing else, and a turn does not slow down faster than the base grows.
 #include "engine/knowledge_line.h"

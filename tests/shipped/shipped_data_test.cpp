@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data that ships in data/: what the program finds on its first start.
 #include "engine/knowledge_line.h"
 #include "engine/match_key.h"

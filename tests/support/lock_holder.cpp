@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/lock_holder.h"
 
 #include "platform/core/folder_lock.h"

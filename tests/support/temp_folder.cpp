@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/support/temp_folder.h"
 
 #include "platform/core/cp1251.h"

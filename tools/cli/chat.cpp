@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // besedka-cli chat: the dialogue engine in a terminal, in the folder that holds Base\.
 #include "engine/phrase.h"
 #include "engine/plain_view.h"

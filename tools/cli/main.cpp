@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/command_line.h"
 #include "platform/core/cp1251.h"
 #include "tools/cli/commands.h"
