@@ -56,6 +56,8 @@ MainWindow::MainWindow(RandomSource& random) {
     composeParts(random);
     setFixedSize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
     connectCommands();
+    // A kept Speed Word whose dictionary is gone is reported, and the rest still applies.
+    runGuarded([this] { keptSettings_->applyAtStart(); });
 }
 
 void MainWindow::buildControls() {
@@ -145,6 +147,16 @@ void MainWindow::composeParts(RandomSource& random) {
                              controls_.inputFrame, controls_.inputLine, controls_.undoButton,
                              controls_.layoutButton, controls_.sayButton, menu_.fullScreen});
 
+    keptSettings_ = std::make_unique<KeptSettings>(
+        KeptSettings::Controls{this,
+                               centralWidget(),
+                               controls_.transcript,
+                               controls_.inputLine,
+                               {controls_.sayButton, controls_.undoButton, controls_.layoutButton},
+                               menu_.resetSettings,
+                               menu_.speedWord},
+        choosers_, exchangeMode_->editor(), *speedWord_);
+
     controlStates_->connectCompletion(*speedWord_);
     conversation_->connectParts(*exchangeMode_, *remarks_, *keyboard_);
 }
@@ -220,6 +232,16 @@ void MainWindow::connectSettings() {
         {menu_.resetSettings, &Appearance::resetSettings}};
     for (const auto& [item, handler] : settings)
         connectHandler(item, &QAction::triggered, *appearance_, handler);
+    // Each after the command it follows, which was connected first.
+    for (QAction* item : {menu_.windowColor, menu_.transcriptColor, menu_.inputColor,
+                          menu_.buttonTextColor, menu_.userLineColor, menu_.systemLineColor,
+                          menu_.inputTextColor, menu_.userLineFont, menu_.systemLineFont,
+                          menu_.inputFont, menu_.speedWord})
+        connectHandler(item, &QAction::triggered, *keptSettings_, &KeptSettings::keepChanges);
+    connectHandler(exchangeMode_->editor().okButton, &QPushButton::clicked, *keptSettings_,
+                   &KeptSettings::keepChanges);
+    connectHandler(menu_.resetSettings, &QAction::triggered, *keptSettings_,
+                   &KeptSettings::forget);
 }
 
 void MainWindow::showCentred() {

@@ -17,6 +17,7 @@
 #include "shell/about_window.h"
 #include "shell/appearance.h"
 #include "shell/full_screen.h"
+#include "shell/kept_settings.h"
 #include "shell/main_menu.h"
 #include "shell/statistics.h"
 
@@ -70,6 +71,7 @@ public:
     Statistics& statistics() { return *statistics_; }
     Appearance& appearance() { return *appearance_; }
     FullScreen& fullScreen() { return *fullScreen_; }
+    KeptSettings& keptSettings() { return *keptSettings_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +107,7 @@ private:
     std::unique_ptr<OnScreenKeyboard> keyboard_;
     std::unique_ptr<Appearance> appearance_;
     std::unique_ptr<FullScreen> fullScreen_;
+    std::unique_ptr<KeptSettings> keptSettings_;
 };
 
 } // namespace besedka

@@ -2,6 +2,7 @@
 #include "work_folder.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace besedka::test {
@@ -66,6 +67,8 @@ const char* const kSounds[] = {"KeyBoard.wav", "Button3.wav",  "Button2.wav",
 } // namespace
 
 WorkFolder::WorkFolder() {
+    // The settings a window keeps go here, never into the user's own.
+    setenv("XDG_CONFIG_HOME", (path() / "config").c_str(), 1);
     for (const char* sound : kSounds)
         write(std::string("Sound/") + sound, silentWave());
 

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/kept_settings.h"
+
+#include "platform/qt/message_box.h"
+
+namespace besedka {
+
+namespace {
+
+QColor activeColor(const QWidget* widget, QPalette::ColorRole role) {
+    return widget->palette().color(QPalette::Active, role);
+}
+
+FontSpec specOf(const QFont& font) {
+    return {font.family(), font.pointSize(), font.bold(),
+            font.italic(), font.underline(), font.strikeOut()};
+}
+
+// The name and style; the line keeps its size.
+void applyNameAndStyle(QLineEdit* line, const FontSpec& spec) {
+    QFont font = line->font();
+    font.setFamily(spec.name);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    line->setFont(font);
+}
+
+} // namespace
+
+KeptSettings::KeptSettings(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,
+                           SpeedWord& speedWord, SettingsFile file)
+    : controls_(controls), choosers_(choosers), editor_(editor), speedWord_(speedWord),
+      file_(std::move(file)) {}
+
+ChosenSettings KeptSettings::current() const {
+    ChosenSettings chosen;
+    chosen.windowBackground = activeColor(controls_.background, QPalette::Window);
+    chosen.transcriptBackground = activeColor(controls_.transcript, QPalette::Base);
+    chosen.inputBackground = activeColor(controls_.inputLine, QPalette::Base);
+    chosen.inputText = activeColor(controls_.inputLine, QPalette::Text);
+    chosen.sayCaption = activeColor(controls_.buttons[0], QPalette::ButtonText);
+    chosen.undoCaption = activeColor(controls_.buttons[1], QPalette::ButtonText);
+    chosen.layoutCaption = activeColor(controls_.buttons[2], QPalette::ButtonText);
+    chosen.sharedColor = choosers_.sharedColor.color();
+    chosen.userLineColor = choosers_.userLineColor.color();
+    chosen.systemLineColor = choosers_.systemLineColor.color();
+    chosen.userLineFont = choosers_.userLineFont.font();
+    chosen.systemLineFont = choosers_.systemLineFont.font();
+    chosen.inputChooserFont = choosers_.inputFont.font();
+    chosen.inputFont = specOf(controls_.inputLine->font());
+    chosen.exchangeFile = editor_.pathEdit->text();
+    chosen.exchangeOnPeriod = editor_.readByTimerButton->isChecked();
+    chosen.exchangePeriod = editor_.periodBox->value();
+    chosen.speedWord = controls_.speedWordAction->isChecked();
+    return chosen;
+}
+
+void KeptSettings::applyAtStart() {
+    start_ = current();
+    kept_ = readChosenSettings(file_, start_);
+    apply(kept_);
+    controls_.resetSettingsAction->setChecked(kept_ == start_);
+}
+
+// Only what differs from the start, so that a start with nothing kept is the start as ever.
+void KeptSettings::apply(const ChosenSettings& chosen) {
+    const auto changed = [this, &chosen](auto ChosenSettings::*field) {
+        return chosen.*field != start_.*field;
+    };
+    if (changed(&ChosenSettings::windowBackground))
+        paintBackground(controls_.background, QPalette::Window, chosen.windowBackground);
+    if (changed(&ChosenSettings::transcriptBackground))
+        paintBackground(controls_.transcript, QPalette::Base, chosen.transcriptBackground);
+    if (changed(&ChosenSettings::inputBackground))
+        paintBackground(controls_.inputLine, QPalette::Base, chosen.inputBackground);
+    if (changed(&ChosenSettings::inputText))
+        paintEnabledText(controls_.inputLine, QPalette::Text, chosen.inputText);
+    const QColor ChosenSettings::*captions[] = {&ChosenSettings::sayCaption,
+                                                &ChosenSettings::undoCaption,
+                                                &ChosenSettings::layoutCaption};
+    for (std::size_t i = 0; i < controls_.buttons.size(); ++i) {
+        if (chosen.*captions[i] != start_.*captions[i])
+            paintEnabledText(controls_.buttons[i], QPalette::ButtonText, chosen.*captions[i]);
+    }
+    choosers_.sharedColor.setColor(chosen.sharedColor);
+    choosers_.userLineColor.setColor(chosen.userLineColor);
+    choosers_.systemLineColor.setColor(chosen.systemLineColor);
+    choosers_.userLineFont.setFont(chosen.userLineFont);
+    choosers_.systemLineFont.setFont(chosen.systemLineFont);
+    choosers_.inputFont.setFont(chosen.inputChooserFont);
+    if (changed(&ChosenSettings::inputFont))
+        applyNameAndStyle(controls_.inputLine, chosen.inputFont);
+    editor_.pathEdit->setText(chosen.exchangeFile);
+    editor_.periodBox->setValue(chosen.exchangePeriod);
+    if (chosen.exchangeOnPeriod) {
+        editor_.readByTimerButton->setChecked(true);
+        editor_.enablePeriod();
+    }
+    if (chosen.speedWord != controls_.speedWordAction->isChecked())
+        speedWord_.switchSpeedWord();
+}
+
+void KeptSettings::keepChanges() {
+    const ChosenSettings chosen = current();
+    if (chosen == kept_)
+        return;
+    kept_ = chosen;
+    if (keepChosenSettings(file_, chosen) || toldNotKept_)
+        return;
+    // Once: the choice still holds for this session.
+    toldNotKept_ = true;
+    MessageBox::showError(
+        QStringLiteral("Настройки не удалось сохранить: %1").arg(file_.path()), {});
+}
+
+void KeptSettings::forget() {
+    file_.forget();
+    kept_ = current();
+}
+
+} // namespace besedka

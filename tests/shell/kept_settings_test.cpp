@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/qt/choosers.h"
+#include "platform/qt/look.h"
+#include "window_test.h"
+
+namespace besedka::test {
+namespace {
+
+constexpr const char* kSettings = "config/besedka/besedka.conf";
+
+class KeptSettingsTest : public WindowTest {
+protected:
+    // As the program starts again: a new window over the same folders.
+    void restart() {
+        window.reset();
+        open();
+    }
+    QColor background() const {
+        return window->centralWidget()->palette().color(QPalette::Active, QPalette::Window);
+    }
+    void chooseWindowColor(const QColor& color) {
+        ChooserAnswers answers;
+        answers.confirmColor(color);
+        menu().windowColor->trigger();
+    }
+    ExchangeEditor& editor() { return window->exchangeMode().editor(); }
+};
+
+TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
+    folder.writeLines("Base/dictionary.dat", {"привет"});
+    open();
+    EXPECT_TRUE(menu().resetSettings->isChecked());
+    chooseWindowColor(QColor(0, 128, 0));
+    {
+        ChooserAnswers answers;
+        answers.confirmFont({u"Liberation Serif"_s, 14, true, false});
+        menu().userLineFont->trigger();
+    }
+    menu().openEditor->trigger();
+    editor().pathEdit->setText(u"/tmp/обмен.txt"_s);
+    editor().readByTimerButton->click();
+    editor().periodBox->setValue(5);
+    editor().okButton->click();
+    menu().speedWord->trigger();
+    ASSERT_TRUE(folder.exists(kSettings)) << "written at once, without an exit";
+
+    restart();
+    EXPECT_EQ(background(), QColor(0, 128, 0));
+    EXPECT_EQ(window->choosers().userLineFont.font(),
+              (FontSpec{u"Liberation Serif"_s, 14, true, false}));
+    EXPECT_EQ(editor().pathEdit->text(), u"/tmp/обмен.txt"_s);
+    EXPECT_TRUE(editor().readByTimerButton->isChecked());
+    EXPECT_EQ(editor().periodBox->value(), 5000);
+    EXPECT_TRUE(menu().speedWord->isChecked());
+    EXPECT_FALSE(menu().resetSettings->isChecked());
+    EXPECT_TRUE(menu().conversationMode->isChecked()) << "a start always talks to the person";
+    EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+TEST_F(KeptSettingsTest, ACancelledChooserWritesNothingAndTheResetForgets) {
+    open();
+    {
+        ChooserAnswers answers;
+        answers.cancelColor();
+        menu().windowColor->trigger();
+    }
+    EXPECT_FALSE(folder.exists(kSettings));
+
+    chooseWindowColor(Qt::darkBlue);
+    ASSERT_TRUE(folder.exists(kSettings));
+    menu().resetSettings->trigger();
+    EXPECT_FALSE(folder.exists(kSettings));
+    restart();
+    EXPECT_EQ(background(), kSilver);
+    EXPECT_TRUE(menu().resetSettings->isChecked());
+}
+
+TEST_F(KeptSettingsTest, AGarbledFileGivesTheStartValuesSilentlyAndIsRewrittenOnlyByAChoice) {
+    const std::string garbage = "\x89PNG\n[colors]\nwindowBackground=#12\nshared=blue\n"
+                                "[exchange]\nperiod=99999\nfile=\x01\n[fonts]\nuserLines\\size=0\n";
+    folder.write(kSettings, garbage);
+    open();
+    EXPECT_EQ(background(), kSilver);
+    EXPECT_EQ(window->choosers().sharedColor.color(), QColor(Qt::black));
+    EXPECT_EQ(editor().periodBox->value(), 1);
+    EXPECT_EQ(editor().pathEdit->text(), u"D:\\Txt.Dat"_s);
+    EXPECT_TRUE(menu().resetSettings->isChecked());
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(folder.read(kSettings), garbage);
+
+    chooseWindowColor(Qt::darkRed);
+    EXPECT_EQ(folder.read(kSettings).find("PNG"), std::string::npos);
+}
+
+TEST_F(KeptSettingsTest, AnUnwritableFolderSaysSoOnceAndTheChoiceStillHolds) {
+    folder.write("config", "a file where the folder should be");
+    open();
+    chooseWindowColor(Qt::darkGreen);
+    chooseWindowColor(Qt::darkCyan);
+    EXPECT_EQ(background(), QColor(Qt::darkCyan));
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts().front().startsWith(u"Настройки не удалось сохранить"_s));
+}
+
+} // namespace
+} // namespace besedka::test
