@@ -11,13 +11,6 @@ FontSpec boldStyle() {
     return style;
 }
 
-void applyStyle(QFont& font, const FontSpec& style) {
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setUnderline(style.underline);
-    font.setStrikeOut(style.strikeOut);
-}
-
 } // namespace
 
 Appearance::Appearance(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,

@@ -11,22 +11,6 @@ QColor activeColor(const QWidget* widget, QPalette::ColorRole role) {
     return widget->palette().color(QPalette::Active, role);
 }
 
-FontSpec specOf(const QFont& font) {
-    return {font.family(), font.pointSize(), font.bold(),
-            font.italic(), font.underline(), font.strikeOut()};
-}
-
-// The name and style; the line keeps its size.
-void applyNameAndStyle(QLineEdit* line, const FontSpec& spec) {
-    QFont font = line->font();
-    font.setFamily(spec.name);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
-    line->setFont(font);
-}
-
 } // namespace
 
 KeptSettings::KeptSettings(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,
@@ -49,7 +33,7 @@ ChosenSettings KeptSettings::current() const {
     chosen.userLineFont = choosers_.userLineFont.font();
     chosen.systemLineFont = choosers_.systemLineFont.font();
     chosen.inputChooserFont = choosers_.inputFont.font();
-    chosen.inputFont = specOf(controls_.inputLine->font());
+    chosen.inputFont = fontSpecOf(controls_.inputLine->font());
     chosen.exchangeFile = editor_.pathEdit->text();
     chosen.exchangeOnPeriod = editor_.readByTimerButton->isChecked();
     chosen.exchangePeriod = editor_.periodBox->value();
@@ -90,8 +74,13 @@ void KeptSettings::apply(const ChosenSettings& chosen) {
     choosers_.userLineFont.setFont(chosen.userLineFont);
     choosers_.systemLineFont.setFont(chosen.systemLineFont);
     choosers_.inputFont.setFont(chosen.inputChooserFont);
-    if (changed(&ChosenSettings::inputFont))
-        applyNameAndStyle(controls_.inputLine, chosen.inputFont);
+    if (changed(&ChosenSettings::inputFont)) {
+        // The name and style; the line keeps its size.
+        QFont font = controls_.inputLine->font();
+        font.setFamily(chosen.inputFont.name);
+        applyStyle(font, chosen.inputFont);
+        controls_.inputLine->setFont(font);
+    }
     editor_.pathEdit->setText(chosen.exchangeFile);
     editor_.periodBox->setValue(chosen.exchangePeriod);
     if (chosen.exchangeOnPeriod) {

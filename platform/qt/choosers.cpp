@@ -11,11 +11,6 @@ namespace besedka {
 
 namespace {
 
-FontSpec toFontSpec(const QFont& font) {
-    return {font.family(), font.pointSize(), font.bold(),
-            font.italic(), font.underline(), font.strikeOut()};
-}
-
 // The dialog has no option for leaving the effects out; they are the group of its check boxes.
 // The group keeps its room, which the sample beside it needs.
 void hideEffects(QFontDialog& dialog) {
@@ -55,7 +50,7 @@ std::optional<FontSpec> runFontDialog(const FontSpec& shown, const FontChoice& c
         Qt::QueuedConnection);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return toFontSpec(dialog.selectedFont());
+    return fontSpecOf(dialog.selectedFont());
 }
 
 } // namespace
@@ -63,13 +58,22 @@ std::optional<FontSpec> runFontDialog(const FontSpec& shown, const FontChoice& c
 // The dialog lists installed families only: a Windows name is shown as the font that stands in.
 // Given no style name, the dialog selects the family's first style, which may well be bold
 // italic, and confirming it unchanged would change the font.
+FontSpec fontSpecOf(const QFont& font) {
+    return {font.family(), font.pointSize(), font.bold(),
+            font.italic(), font.underline(), font.strikeOut()};
+}
+
+void applyStyle(QFont& font, const FontSpec& style) {
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
+    font.setUnderline(style.underline);
+    font.setStrikeOut(style.strikeOut);
+}
+
 QFont dialogFont(const FontSpec& shown) {
     QFont font(shown.name);
     font.setPointSize(shown.pointSize);
-    font.setBold(shown.bold);
-    font.setItalic(shown.italic);
-    font.setUnderline(shown.underline);
-    font.setStrikeOut(shown.strikeOut);
+    applyStyle(font, shown);
     const QFontInfo standIn(font);
     font.setFamily(standIn.family());
     font.setStyleName(standIn.styleName());

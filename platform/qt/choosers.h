@@ -54,6 +54,10 @@ private:
     FontChoice choice_;
 };
 
+// The name, size and style of a font, and the style put on one.
+FontSpec fontSpecOf(const QFont& font);
+void applyStyle(QFont& font, const FontSpec& style);
+
 // The font a font dialog opens on to show `shown`: the installed font that stands in for it, in
 // its style.
 QFont dialogFont(const FontSpec& shown);
