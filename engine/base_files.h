@@ -17,5 +17,6 @@ inline constexpr const char* kFollowUpRemarks = "Base\\AI.dat";
 inline constexpr const char* kGreetings = "Base\\Begin.dat";
 inline constexpr const char* kIdleRemarks = "Base\\Pause.Dat";
 inline constexpr const char* kSessionLog = "Base\\Log.Quorel";
+inline constexpr const char* kDictionary = "Base\\dictionary.dat";
 
 } // namespace besedka::base_files

@@ -95,7 +95,7 @@ void answerFallbackAndLearn(TurnContext& turn) {
     TurnState& state = turn.state;
     // Chosen before the collection grows, so the phrase is never its own reply.
     state.reply = turn.randomLineOf(collectionFor(isQuestion(state.userPhrase)));
-    if (state.topicMarked || !worthLearning(state.userPhrase))
+    if (!turn.learning || state.topicMarked || !worthLearning(state.userPhrase))
         return;
     if (!collectionHolds(turn.workingList, state.userPhrase)) {
         if (state.previousReply.empty())

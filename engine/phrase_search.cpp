@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/phrase_search.h"
 
+#include "engine/farewell.h"
 #include "engine/knowledge_line.h"
 #include "engine/match_key.h"
 
@@ -39,6 +40,8 @@ bool walkBranches(TurnContext& turn) {
         if (MatchKey(state.userPhrase, turn.words.key(state.branchLine))) {
             state.reply = chooseAnswer(turn, state.branchLine);
             ++state.branchDepth;
+            state.answeredBy = Stage::BranchWalk;
+            state.answerLine = state.branchLine;
             return true;
         }
     }
@@ -46,20 +49,31 @@ bool walkBranches(TurnContext& turn) {
     return false;
 }
 
-void answerFromMainPhrase(TurnContext& turn, int index) {
+bool isFarewell(const WordsFile& words, int index) {
+    return words.text(index).back() == '@';
+}
+
+void answerFromMainPhrase(TurnContext& turn, int index, Stage stage) {
     turn.state.reply = chooseAnswer(turn, index);
     turn.state.branchDepth = 1;
     turn.state.branchLine = index;
-    turn.view.setClosingTimer(turn.words.text(index).back() == '@');
+    turn.state.answeredBy = stage;
+    turn.state.answerLine = index;
+    turn.view.setClosingTimer(isFarewell(turn.words, index));
 }
 
-template <typename Finds> bool searchMainPhrases(TurnContext& turn, Finds finds) {
+// A farewell line answers only a phrase that takes leave: a sentence that merely holds its words
+// ("Я отложу это до завтра.") must not close the program, and the search goes on past it.
+template <typename Finds> bool searchMainPhrases(TurnContext& turn, Finds finds, Stage stage) {
+    const std::string& phrase = turn.state.userPhrase;
     turn.words.load();
     for (int i = 1; i < turn.words.count(); ++i) {
-        if (answerable(turn.words.line(i)) && finds(turn.state.userPhrase, turn.words.fullKey(i))) {
-            answerFromMainPhrase(turn, i);
-            return true;
-        }
+        if (!answerable(turn.words.line(i)) || !finds(phrase, turn.words.fullKey(i)))
+            continue;
+        if (isFarewell(turn.words, i) && !takesLeave(phrase, turn.words.fullKey(i)))
+            continue;
+        answerFromMainPhrase(turn, i, stage);
+        return true;
     }
     return false;
 }
@@ -88,7 +102,8 @@ bool keyWordsInOrder(std::string_view phrase, std::string_view key) {
 bool answerFromPhraseBase(TurnContext& turn) {
     if (turn.state.branchDepth >= 1 && walkBranches(turn))
         return true;
-    return searchMainPhrases(turn, MatchKey) || searchMainPhrases(turn, keyWordsInOrder);
+    return searchMainPhrases(turn, MatchKey, Stage::WholeKey) ||
+           searchMainPhrases(turn, keyWordsInOrder, Stage::WordByWord);
 }
 
 } // namespace besedka

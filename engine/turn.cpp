@@ -7,6 +7,7 @@
 #include "engine/phrase_search.h"
 #include "engine/turn_context.h"
 #include "engine/word_filters.h"
+#include "platform/core/file_error.h"
 
 namespace besedka {
 
@@ -14,7 +15,7 @@ Engine::Engine(WindowObjects window) : window_(window), words_(window.workingLis
 
 bool Engine::runTurn(const std::string& text, const std::string& previousTranscriptLine, Mode mode,
                      const std::string& exchangePath) {
-    const std::string phrase = phraseAtEntry(text);
+    const std::string phrase = inIntendedLayout(phraseAtEntry(text));
     if (phrase.empty())
         return false;
     startTurn(phrase);
@@ -46,7 +47,21 @@ void Engine::sayFollowUpRemark() {
 }
 
 TurnContext Engine::context() {
-    return TurnContext{state_, window_.workingList, words_, window_.random, window_.view};
+    return TurnContext{state_,         window_.workingList, words_,
+                       window_.random, window_.view,        learning_};
+}
+
+std::string Engine::inIntendedLayout(const std::string& phrase) {
+    if (!russianWords_) {
+        // Without the dictionary nothing is recognised, and the phrase is taken as typed.
+        LineList dictionary;
+        try {
+            dictionary.load(base_files::kDictionary);
+        } catch (const FileError&) {
+        }
+        russianWords_.emplace(dictionary.lines());
+    }
+    return besedka::inIntendedLayout(phrase, *russianWords_);
 }
 
 void Engine::startTurn(const std::string& phrase) {
@@ -63,12 +78,19 @@ void Engine::startTurn(const std::string& phrase) {
 
 void Engine::selectReply(const std::string& previousTranscriptLine) {
     TurnContext turn = context();
-    if (answerRepeat(turn, previousTranscriptLine) || answerAbuse(turn))
+    state_.answerLine = 0;
+    const auto answeredBy = [this](Stage stage) {
+        state_.answeredBy = stage;
+        return true;
+    };
+    if ((answerRepeat(turn, previousTranscriptLine) && answeredBy(Stage::Repeat)) ||
+        (answerAbuse(turn) && answeredBy(Stage::Abuse)))
         return;
     markTopic(turn);
-    if (answerLongPhrase(turn) || answerFromPhraseBase(turn))
+    if ((answerLongPhrase(turn) && answeredBy(Stage::LongPhrase)) || answerFromPhraseBase(turn))
         return;
     answerFallbackAndLearn(turn);
+    answeredBy(Stage::CatchAll);
 }
 
 void Engine::finishTurn(Mode mode, const std::string& exchangePath) {

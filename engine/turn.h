@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/layout_conversion.h"
 #include "engine/words_file.h"
 #include "platform/core/line_list.h"
 #include "platform/core/random_source.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace besedka {
@@ -19,6 +21,9 @@ inline constexpr const char* kCpuPrefix = "CPU:     ";
 // Where the phrase of a turn comes from and whether the reply goes back to the exchange file.
 enum class Mode { CpuUser, CpuCpu };
 
+// The stage of the reply selection that answered a turn.
+enum class Stage { Repeat, Abuse, LongPhrase, BranchWalk, WholeKey, WordByWord, CatchAll };
+
 // What the engine keeps between turns. All strings are Windows-1251.
 struct TurnState {
     std::string userPhrase;       // the phrase of the current turn, normalised
@@ -27,6 +32,8 @@ struct TurnState {
     std::int32_t branchDepth = 0; // depth of the branch lines the next turn tries first; 0: none
     std::int32_t branchLine = 0;  // index in "Base\Words.Dat" of the line answered last
     bool topicMarked = false;     // this turn's phrase holds a topic entry: answer, never learn
+    Stage answeredBy = Stage::CatchAll; // the stage that chose this turn's reply
+    std::int32_t answerLine = 0;        // the phrase-base line it came from; 0 for the other stages
 };
 
 // What the window does at the steps of a turn, a greeting and a follow-up remark.
@@ -74,6 +81,10 @@ public:
     TurnState& state() { return state_; }
     const TurnState& state() const { return state_; }
 
+    // With learning off a turn changes no file: nothing is learned and abuse is not collected.
+    // To try the knowledge base without teaching it.
+    void setLearning(bool on) { learning_ = on; }
+
     // One turn. `text` is the input line's text (Cpu\User) or line 0 of the exchange buffer
     // (Cpu\Cpu), taken as phraseAtEntry gives it; `previousTranscriptLine` is the transcript's
     // line at index count-2, read before anything is added (empty with fewer than two lines);
@@ -100,9 +111,14 @@ private:
     void finishTurn(Mode mode, const std::string& exchangePath);
     void saySystemLine(const std::string& line);
 
+    // The phrase as the person meant it, should it have been typed in the wrong layout.
+    std::string inIntendedLayout(const std::string& phrase);
+
     WindowObjects window_;
     TurnState state_;
     WordsFile words_;
+    bool learning_ = true;
+    std::optional<RussianWords> russianWords_; // read when a Latin phrase first needs it
 };
 
 } // namespace besedka

@@ -16,6 +16,7 @@ struct TurnContext {
     WordsFile& words;
     RandomSource& random;
     TurnView& view;
+    bool learning = true; // false: the turn changes no file
 
     // Loads a knowledge file other than the phrase base into the working list.
     void load(const std::string& path);

@@ -179,7 +179,8 @@ bool answerAbuse(TurnContext& turn) {
     if (!isAbusive(turn.state.userPhrase))
         return false;
     turn.state.reply = turn.randomLineOf(base_files::kAbuseReplies);
-    turn.appendTo(base_files::kAbuseCollection, ">>> " + turn.state.userPhrase);
+    if (turn.learning)
+        turn.appendTo(base_files::kAbuseCollection, ">>> " + turn.state.userPhrase);
     return true;
 }
 

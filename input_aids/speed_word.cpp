@@ -2,6 +2,7 @@
 #include "input_aids/speed_word.h"
 
 #include "conversation/conversation.h"
+#include "engine/base_files.h"
 #include "platform/core/cp1251.h"
 #include "platform/qt/busy_cursor.h"
 #include "platform/qt/engine_text.h"
@@ -11,7 +12,6 @@ namespace besedka {
 
 namespace {
 
-const char* const kDictionary = "Base\\dictionary.dat";
 
 QString noSuggestionText() {
     return QStringLiteral("[NONE]");
@@ -35,7 +35,7 @@ SpeedWord::SpeedWord(Controls controls)
 }
 
 void SpeedWord::switchSpeedWord() {
-    dictionary_.load(kDictionary);
+    dictionary_.load(base_files::kDictionary);
     QAction* speedWord = controls_.speedWordAction;
     speedWord->setChecked(!speedWord->isChecked());
     controls_.statusBar->setPanelText(0, speedWord->isChecked() ? noSuggestionText()

@@ -72,14 +72,6 @@ private:
 constexpr const char* kChatUsage =
     "usage: besedka-cli chat [--seed N] [--exchange FILE [--period SECONDS] [--turns N]]";
 
-template <typename Number> std::optional<Number> parseWhole(const std::string& text) {
-    Number value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<double> parseSeconds(const std::string& text) {
     char* end = nullptr;
     const double seconds = std::strtod(text.c_str(), &end);
@@ -105,7 +97,7 @@ struct ChatOptions {
 std::string takeOption(const std::string& option, const std::string& value, ChatOptions& options,
                        ExchangeOptions& exchange) {
     if (option == "--seed") {
-        options.seed = parseWhole<std::uint32_t>(value);
+        options.seed = parseSeed(value);
         return options.seed ? "" : "--seed takes a whole number from 0 to 4294967295";
     }
     if (option == "--exchange") {
@@ -118,7 +110,7 @@ std::string takeOption(const std::string& option, const std::string& value, Chat
         return seconds ? "" : "--period takes a positive number of seconds";
     }
     if (option == "--turns") {
-        exchange.turns = parseWhole<long long>(value);
+        exchange.turns = parseWholeNumber<long long>(value);
         return exchange.turns && *exchange.turns > 0 ? "" : "--turns takes a positive whole number";
     }
     return "unknown option " + cp1251::fromUtf8(option);
@@ -146,12 +138,6 @@ std::optional<ChatOptions> parseChatOptions(const std::vector<std::string>& args
     if (exchangeOptionGiven)
         options.exchange = exchange;
     return options;
-}
-
-std::unique_ptr<RandomSource> randomFor(const ChatOptions& options) {
-    if (options.seed)
-        return std::make_unique<SeededRandom>(*options.seed);
-    return std::make_unique<ClockRandom>();
 }
 
 volatile std::sig_atomic_t interrupted = 0;
@@ -292,7 +278,7 @@ int runChat(const std::vector<std::string>& args) {
     const auto options = parseChatOptions(args);
     if (!options)
         return kTrouble;
-    const auto random = randomFor(*options);
+    const auto random = randomSource(options->seed);
     std::setlocale(LC_TIME, "");
     Chat chat(*random, !options->exchange);
     chat.greet();

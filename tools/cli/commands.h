@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/random_source.h"
+
+#include <charconv>
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +20,23 @@ int runWrite(const std::vector<std::string>& args);
 int runLint(const std::vector<std::string>& args);
 int runStats(const std::vector<std::string>& args);
 int runChat(const std::vector<std::string>& args);
+int runWhy(const std::vector<std::string>& args);
 
 // Reports a usage or file problem on standard error, in UTF-8.
 int trouble(const std::string& messageCp1251);
+
+// A whole number written as nothing else.
+template <typename Number> std::optional<Number> parseWholeNumber(const std::string& text) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// The value of --seed, when it is a whole number that fits.
+std::optional<std::uint32_t> parseSeed(const std::string& text);
+// Random choices repeatable from the seed, or drawn from the clock without one.
+std::unique_ptr<RandomSource> randomSource(std::optional<std::uint32_t> seed);
 
 } // namespace besedka::cli

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/authoring_checks.h"
+#include "engine/base_files.h"
 #include "engine/knowledge_line.h"
 #include "engine/knowledge_stats.h"
 #include "platform/core/cp1251.h"
@@ -10,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <optional>
 
@@ -53,6 +56,16 @@ std::optional<std::string> troubleInUtf8(std::string_view input) {
 int trouble(const std::string& messageCp1251) {
     std::fprintf(stderr, "besedka-cli: %s\n", cp1251::toUtf8(messageCp1251).c_str());
     return kTrouble;
+}
+
+std::optional<std::uint32_t> parseSeed(const std::string& text) {
+    return parseWholeNumber<std::uint32_t>(text);
+}
+
+std::unique_ptr<RandomSource> randomSource(std::optional<std::uint32_t> seed) {
+    if (seed)
+        return std::make_unique<SeededRandom>(*seed);
+    return std::make_unique<ClockRandom>();
 }
 
 int runCat(const std::vector<std::string>& args) {
@@ -108,10 +121,76 @@ int runWrite(const std::vector<std::string>& args) {
     return kFine;
 }
 
+namespace {
+
+struct LintOptions {
+    bool authoring = false;
+    std::optional<std::string> corpus; // UTF-8 path of ordinary sentences
+    std::string path = base_files::kWords;
+};
+
+std::optional<LintOptions> parseLintOptions(const std::vector<std::string>& args) {
+    LintOptions options;
+    bool pathGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--authoring") {
+            options.authoring = true;
+        } else if (args[i] == "--corpus" && i + 1 < args.size()) {
+            options.corpus = args[++i];
+        } else if (!args[i].starts_with("--") && !pathGiven) {
+            options.path = spelled(args[i]);
+            pathGiven = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (options.corpus && !options.authoring)
+        return std::nullopt;
+    return options;
+}
+
+// The sentences of a UTF-8 text file, one a line.
+std::vector<std::string> sentencesOf(const std::string& utf8Path) {
+    std::ifstream in(utf8Path, std::ios::binary);
+    if (!in)
+        throw FileError::cannotOpen(spelled(utf8Path));
+    std::vector<std::string> sentences;
+    for (std::string line; std::getline(in, line);)
+        sentences.push_back(cp1251::fromUtf8(line));
+    return sentences;
+}
+
+// The author's warnings; a missing dictionary leaves out only the check that needs it.
+int printAuthoringWarnings(const std::string& where, const std::vector<std::string>& lines,
+                           const LintOptions& options) {
+    std::vector<AuthoringWarning> warnings = keysNeverReached(lines);
+    LineList dictionary;
+    try {
+        dictionary.load(base_files::kDictionary);
+        for (auto& warning : keyWordsInsideOtherWords(lines, dictionary.lines()))
+            warnings.push_back(std::move(warning));
+    } catch (const FileError& e) {
+        trouble(std::string(e.what()) + ": key words are not checked against the dictionary");
+    }
+    if (options.corpus) {
+        for (auto& warning : farewellsInSentences(lines, sentencesOf(*options.corpus)))
+            warnings.push_back(std::move(warning));
+    }
+    std::stable_sort(warnings.begin(), warnings.end(),
+                     [](const auto& a, const auto& b) { return a.line < b.line; });
+    for (const auto& warning : warnings)
+        std::printf("%s:%d: warning: %s\n", where.c_str(), warning.line + 1,
+                    cp1251::toUtf8(warning.text).c_str());
+    return static_cast<int>(warnings.size());
+}
+
+} // namespace
+
 int runLint(const std::vector<std::string>& args) {
-    if (args.size() > 1)
-        return trouble("usage: besedka-cli lint [FILE]");
-    const std::string path = args.empty() ? base_files::kWords : spelled(args[0]);
+    const auto options = parseLintOptions(args);
+    if (!options)
+        return trouble("usage: besedka-cli lint [--authoring [--corpus TEXT]] [FILE]");
+    const std::string& path = options->path;
     LineList base;
     try {
         base.load(path);
@@ -131,6 +210,13 @@ int runLint(const std::vector<std::string>& args) {
         for (LineProblem problem : problemsOf(base.get(i))) {
             std::printf("%s:%d: %s\n", where.c_str(), i + 1, describe(problem));
             ++findings;
+        }
+    }
+    if (options->authoring) {
+        try {
+            findings += printAuthoringWarnings(where, base.lines(), *options);
+        } catch (const FileError& e) {
+            return trouble(e.what());
         }
     }
     return findings == 0 ? kFine : kFindings;

@@ -17,15 +17,25 @@ constexpr const char* kUsage =
     "                save UTF-8 lines from standard input as FILE in the program's form; a\n"
     "                line that is not UTF-8 or holds a character Windows-1251 lacks is named\n"
     "                and nothing is written (--cp1251: the lines are Windows-1251)\n"
-    "  lint [FILE]   report phrase-base lines that break the format, are longer than reading\n"
+    "  lint [--authoring [--corpus TEXT]] [FILE]\n"
+    "                report phrase-base lines that break the format, are longer than reading\n"
     "                takes, or can never be used (default Base/Words.Dat); exit status 1\n"
-    "                when there are any\n"
+    "                when there are any. --authoring adds an author's warnings: keys that an\n"
+    "                earlier key always takes first, key words hidden inside other words of\n"
+    "                Base/dictionary.dat, farewell keys found in ordinary sentences of TEXT\n"
+    "                (UTF-8, one sentence a line)\n"
     "  stats         print the knowledge-base counts of the Base/ folder\n"
     "  chat [--seed N]\n"
     "                talk to Besedka in the terminal\n"
     "  chat [--seed N] --exchange FILE [--period SECONDS] [--turns N]\n"
     "                answer the first line of FILE once a period (default 1 second) and write\n"
     "                each reply back to FILE; ends after N turns, on a farewell or on Ctrl+C\n"
+    "  why [--summary] [--fresh] [--seed N] [PHRASE...]\n"
+    "                for each phrase (the arguments, else the lines of standard input) print\n"
+    "                the reply, the stage that chose it and the phrase-base line and key it\n"
+    "                came from, changing no file; an empty input line starts a new dialogue,\n"
+    "                --fresh starts one for every phrase; --summary prints the share of each\n"
+    "                stage instead\n"
     "  --help        print this help\n"
     "  --version     print the version\n"
     "\n"
@@ -60,7 +70,8 @@ int main(int argc, char** argv) {
                                                      {"write", besedka::cli::runWrite},
                                                      {"lint", besedka::cli::runLint},
                                                      {"stats", besedka::cli::runStats},
-                                                     {"chat", besedka::cli::runChat}};
+                                                     {"chat", besedka::cli::runChat},
+                                                     {"why", besedka::cli::runWhy}};
     const auto command = argc >= 2 ? commands.find(argv[1]) : commands.end();
     if (command == commands.end())
         return misunderstood(argc, argv);

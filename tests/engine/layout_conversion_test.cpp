@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "input_aids/layout_conversion.h"
+#include "engine/layout_conversion.h"
 #include "platform/core/cp1251.h"
 
 #include <gtest/gtest.h>
