@@ -56,8 +56,9 @@ bool isLatin(char c) {
     return isLetter(c) && static_cast<unsigned char>(c) < 0x80;
 }
 
+// A star, or a character with no Windows-1251 form ('?' by then) between letters: "х?й".
 bool isHiding(char c) {
-    return c == '*' || c == '#';
+    return c == '*' || c == '#' || c == '?';
 }
 
 bool isPartOfWord(char c) {
@@ -230,8 +231,8 @@ std::vector<std::string> piecesOf(std::string_view chunk) {
     });
     // A star stands for a letter between letters; at the edge it is a footnote or a pattern.
     for (std::string& piece : pieces) {
-        piece.erase(piece.find_last_not_of("*#") + 1);
-        piece.erase(0, piece.find_first_not_of("*#"));
+        piece.erase(piece.find_last_not_of("*#?") + 1);
+        piece.erase(0, piece.find_first_not_of("*#?"));
     }
     return pieces;
 }
