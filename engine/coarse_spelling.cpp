@@ -70,7 +70,7 @@ bool isRussianVowel(char c) {
     return vowels.find(c) != std::string::npos;
 }
 
-// Longest first, so that "shch" is read before "sh" and "ya" before "y".
+// Longest first, so that "shch" is read before "sh", and "ya" before a lone "y".
 const std::vector<std::pair<std::string, std::string>>& transliterations() {
     static const std::vector<std::pair<std::string, std::string>> table = [] {
         const std::vector<std::pair<const char*, const char*>> utf8 = {
@@ -95,17 +95,20 @@ const std::vector<std::pair<std::string, std::string>>& transliterations() {
 std::string transliterated(std::string_view latin, bool tsAsOne) {
     static const char shortI = cp1251::fromUtf8("Й").front();
     static const char yery = cp1251::fromUtf8("Ы").front();
+    static const char tse = cp1251::fromUtf8("Ц").front();
+    const auto& table = transliterations();
     std::string russian;
     std::size_t i = 0;
-    const auto& table = transliterations();
     while (i < latin.size()) {
+        if (tsAsOne && latin.substr(i).starts_with("ts")) {
+            russian += tse;
+            i += 2;
+            continue;
+        }
         const auto found = std::find_if(table.begin(), table.end(), [&](const auto& entry) {
             return latin.substr(i).starts_with(entry.first);
         });
-        if (tsAsOne && latin.substr(i).starts_with("ts")) {
-            russian += cp1251::fromUtf8("Ц");
-            i += 2;
-        } else if (found != table.end()) {
+        if (found != table.end()) {
             russian += found->second;
             i += found->first.size();
         } else if (latin[i] == 'y') {
@@ -201,12 +204,10 @@ WordReadings readingsOf(std::string_view word) {
         addReading(readings.asSeen, readAsSeen(word, false));
     if (hasRussian && hasLatin)
         addReading(readings.asSeen, readAsSeen(word, true));
-    if (hasLatin) {
-        const std::string latin = asLatin(word);
-        for (const bool tsAsOne : {false, true}) {
-            if (!latin.empty())
-                addReading(readings.fromLatin, transliterated(latin, tsAsOne));
-        }
+    const std::string latin = hasLatin ? asLatin(word) : std::string();
+    if (!latin.empty()) {
+        for (const bool tsAsOne : {false, true})
+            addReading(readings.fromLatin, transliterated(latin, tsAsOne));
     }
     return readings;
 }

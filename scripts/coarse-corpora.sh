@@ -4,7 +4,7 @@
 # translations (/usr/share/locale/ru) and of the Russian manual pages (/usr/share/man/ru) that
 # this system holds, fed to the coarse_held_back tool. The held sentences go to
 # <folder>/held-translations.txt and held-manuals.txt for review.
-# Usage: scripts/coarse-corpora.sh [build folder] [output folder]
+# Needs msgunfmt (gettext) and groff. Usage: scripts/coarse-corpora.sh [build folder] [output folder]
 set -euo pipefail
 build=${1:-build}
 out=${2:-$build/coarse-corpora}
@@ -13,7 +13,8 @@ mkdir -p "$out"
 
 # One sentence a line: split after . ! ? and keep those with two Russian letters in a row.
 sentences() {
-    perl -CSD -ne 'chomp; for (split /(?<=[.!?])\s+/) { s/^\s+|\s+$//g; print "$_\n" if /\p{Cyrillic}{2}/ }'
+    perl -CSD -ne 'chomp;
+        for (split /(?<=[.!?])\s+/) { s/^\s+|\s+$//g; print "$_\n" if /\p{Cyrillic}{2}/ }'
 }
 
 translations() {
@@ -31,7 +32,8 @@ translations() {
 manuals() {
     for page in /usr/share/man/ru/man*/*.gz; do
         zcat "$page" | groff -k -man -Tutf8 -P-cbou 2>/dev/null
-    done | perl -CSD -ne 's/^\s+|\s+$//g; if ($_ eq "") { print "$p\n" if $p ne ""; $p = "" } else { $p .= " $_" }'
+    done | perl -CSD -ne 's/^\s+|\s+$//g;
+        if ($_ eq "") { print "$p\n" if $p ne ""; $p = "" } else { $p .= " $_" }'
 }
 
 translations | sentences > "$out/translations.txt"
