@@ -35,6 +35,20 @@ std::string reasonInUtf8(FileProblem::Kind kind, int detail) {
     return {};
 }
 
+// The reason goes under the first line with the full path: the spelled one may be relative
+// to a working folder the user does not know.
+std::string withReasonLine(const std::string& firstLine, const std::string& spelledPath,
+                           const FileProblem& why, const std::filesystem::path& where) {
+    const std::string reason = why.reason();
+    if (reason.empty())
+        return firstLine;
+    std::error_code ignored;
+    const std::filesystem::path full =
+        std::filesystem::absolute(where.empty() ? paths::resolve(spelledPath) : where, ignored)
+            .lexically_normal();
+    return firstLine + '\n' + cp1251::fromUtf8(full.string()) + ": " + reason;
+}
+
 } // namespace
 
 FileProblem FileProblem::ofSystemError(int error) {
@@ -60,15 +74,6 @@ std::string FileProblem::reason() const {
 
 FileError::FileError(const std::string& firstLine, const std::string& spelledPath,
                      const FileProblem& why, const std::filesystem::path& where)
-    : std::runtime_error([&] {
-          const std::string reason = why.reason();
-          if (reason.empty())
-              return firstLine;
-          std::error_code ignored;
-          const std::filesystem::path full = std::filesystem::absolute(
-              where.empty() ? paths::resolve(spelledPath) : where, ignored);
-          return firstLine + '\n' + cp1251::fromUtf8(full.string()) + ": " + reason;
-      }()),
-      problem_(why) {}
+    : std::runtime_error(withReasonLine(firstLine, spelledPath, why, where)), problem_(why) {}
 
 } // namespace besedka

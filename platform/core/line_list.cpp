@@ -29,11 +29,12 @@ int readFile(const std::filesystem::path& path, std::string& bytes) {
         return errno;
     struct stat st {};
     int error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
-    bytes.resize(error == 0 ? static_cast<std::size_t>(st.st_size) : 0);
+    // One byte more than the size, so that the end is seen without growing the buffer.
+    bytes.resize(error == 0 ? static_cast<std::size_t>(st.st_size) + 1 : 0);
     std::size_t length = 0;
     while (error == 0) {
         if (length == bytes.size())
-            bytes.resize(length + 4096); // a file that grew, or one that tells no size
+            bytes.resize(2 * length); // a file that grew, or one that tells no size
         const ssize_t got = ::read(fd, bytes.data() + length, bytes.size() - length);
         if (got == 0)
             break;
