@@ -141,13 +141,18 @@ constexpr std::initializer_list<const char*> kPrefixes = {
     "СО", "У",
 };
 
-// A wish of death spelt out: the words in turn, a slot taking any of its words, or a word
-// beginning with one of its stems (written with a star).
-using Wish = std::vector<std::vector<const char*>>;
-const std::vector<Wish> kWishes = {
+// Phrases coarse only as a whole: a wish of death, or a word that is an insult only when said to
+// the person ("ты козёл"; "козёл" alone is the goat, and may answer a question). The words in
+// turn, a slot taking any of its words or a word beginning with one of its stems (with a star).
+using CoarsePhrase = std::vector<std::vector<const char*>>;
+const std::vector<CoarsePhrase> kCoarsePhrases = {
     {{"ЧТОБ", "ЧТОБЫ", "ЧОБ"}, {"ТЫ", "ВЫ"},
      {"СДОХ*", "ПОДОХ*", "ЗДОХ*", "ОКОЛЕ*", "СГНИ*", "ПОДАВИЛ*", "ЗАГНУЛ*", "СДЫХ*", "СГОРЕЛ*"}},
     {{"УБЕЙ", "УБЕЙТЕ"}, {"СЕБЯ"}},
+    {{"ТЫ", "САМ", "САМА"}, {"КОЗЕЛ", "СВИНЬЯ", "ОВЦА", "ОСЕЛ", "БАРАН", "КОРОВА", "ТУПОЙ",
+                             "ТУПАЯ", "ОБЕЗЬЯНА", "ЖИВОТНОЕ", "КРЫСА", "ШАКАЛ", "ПЕТУХ"}},
+    {{"ВЫ", "САМИ"}, {"КОЗЛЫ", "СВИНЬИ", "ОВЦЫ", "ОСЛЫ", "БАРАНЫ", "ТУПЫЕ", "ОБЕЗЬЯНЫ",
+                      "ЖИВОТНЫЕ", "КРЫСЫ", "ШАКАЛЫ"}},
 };
 // clang-format on
 
@@ -346,13 +351,13 @@ private:
     Starts starts_ = 0;
 };
 
-// The wishes in Windows-1251.
-const std::vector<std::vector<std::vector<std::string>>>& wishes() {
+// The phrases in Windows-1251.
+const std::vector<std::vector<std::vector<std::string>>>& coarsePhrases() {
     static const auto converted = [] {
         std::vector<std::vector<std::vector<std::string>>> made;
-        for (const Wish& wish : kWishes) {
+        for (const CoarsePhrase& phrase : kCoarsePhrases) {
             made.emplace_back();
-            for (const std::vector<const char*>& slot : wish)
+            for (const std::vector<const char*>& slot : phrase)
                 made.back().push_back(fromUtf8(slot));
         }
         return made;
@@ -367,22 +372,22 @@ bool fitsSlot(const std::string& word, const std::vector<std::string>& slot) {
     });
 }
 
-bool spellsWish(const std::vector<WordReadings>& words, std::size_t first,
-                const std::vector<std::vector<std::string>>& wish) {
-    if (first + wish.size() > words.size())
+bool spellsPhrase(const std::vector<WordReadings>& words, std::size_t first,
+                  const std::vector<std::vector<std::string>>& phrase) {
+    if (first + phrase.size() > words.size())
         return false;
-    for (std::size_t k = 0; k < wish.size(); ++k) {
+    for (std::size_t k = 0; k < phrase.size(); ++k) {
         const std::vector<std::string>& readings = words[first + k].asSeen;
-        if (readings.empty() || !fitsSlot(readings.front(), wish[k]))
+        if (readings.empty() || !fitsSlot(readings.front(), phrase[k]))
             return false;
     }
     return true;
 }
 
-bool wishesDeath(const std::vector<WordReadings>& words) {
-    for (const auto& wish : wishes()) {
+bool holdsCoarsePhrase(const std::vector<WordReadings>& words) {
+    for (const auto& phrase : coarsePhrases()) {
         for (std::size_t first = 0; first < words.size(); ++first) {
-            if (spellsWish(words, first, wish))
+            if (spellsPhrase(words, first, phrase))
                 return true;
         }
     }
@@ -402,7 +407,7 @@ bool isCoarseWord(const WordReadings& word) {
 
 bool isCoarse(std::string_view phrase) {
     const std::vector<WordReadings> words = coarseReadings(phrase);
-    return std::any_of(words.begin(), words.end(), isCoarseWord) || wishesDeath(words);
+    return std::any_of(words.begin(), words.end(), isCoarseWord) || holdsCoarsePhrase(words);
 }
 
 } // namespace besedka
