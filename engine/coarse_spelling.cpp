@@ -58,7 +58,7 @@ bool isLatin(char c) {
 
 // A star, or a character with no Windows-1251 form ('?' by then) between letters: "х?й".
 bool isHiding(char c) {
-    return c == '*' || c == '#' || c == '?';
+    return c == '*' || c == '#' || c == '?' || c == '!';
 }
 
 bool isPartOfWord(char c) {
@@ -121,9 +121,9 @@ std::string transliterated(std::string_view latin, bool tsAsOne) {
     return russian;
 }
 
-// The word with its Latin letters as the Russian ones they look like (or, failing that, sound
-// like) or, with byLatinSound, as the ones they sound like.
-std::string readAsSeen(std::string_view word, bool byLatinSound) {
+// The word with its Latin letters as the Russian ones the table says they look like, or else as
+// the ones they sound like.
+std::string readAsSeen(std::string_view word, const std::array<char, 256>& latinLooks) {
     const CharTables& t = tables();
     std::string read;
     for (const char c : word) {
@@ -133,8 +133,8 @@ std::string readAsSeen(std::string_view word, bool byLatinSound) {
             read += at(t.maskRussian, c);
         else if (!isLatin(c))
             read += at(t.russian, c) != 0 ? at(t.russian, c) : c;
-        else if (!byLatinSound && at(t.lookAlike, c) != 0)
-            read += at(t.lookAlike, c);
+        else if (at(latinLooks, c) != 0)
+            read += at(latinLooks, c);
         else
             read += transliterated(std::string(1, cp1251::lower(c)), false);
     }
@@ -196,14 +196,19 @@ WordReadings readingsOf(std::string_view word) {
     const bool hasLatin = std::any_of(word.begin(), word.end(), isLatin);
     const bool hasRussian =
         std::any_of(word.begin(), word.end(), [](char c) { return isLetter(c) && !isLatin(c); });
-    // A Latin word read as Russian only when each of its letters has a Russian twin ("CYKA").
+    // A Latin word is read as Russian only when each of its letters has a Russian twin ("CYKA"),
+    // or with the twins and the sounds of the rest when it types "ху" as "xy" ("xyilo").
     const bool allTwins = std::all_of(
         word.begin(), word.end(), [](char c) { return isLatin(c) && at(tables().twin, c) != 0; });
+    const bool xy = cp1251::lower(word).find("xy") != std::string::npos;
+    static const std::array<char, 256> bySound{};
     WordReadings readings;
     if (hasRussian || allTwins)
-        addReading(readings.asSeen, readAsSeen(word, false));
+        addReading(readings.asSeen, readAsSeen(word, tables().lookAlike));
     if (hasRussian && hasLatin)
-        addReading(readings.asSeen, readAsSeen(word, true));
+        addReading(readings.asSeen, readAsSeen(word, bySound));
+    if (!hasRussian && xy)
+        addReading(readings.asSeen, readAsSeen(word, tables().twin));
     const std::string latin = hasLatin ? asLatin(word) : std::string();
     if (!latin.empty()) {
         for (const bool tsAsOne : {false, true})
@@ -232,8 +237,8 @@ std::vector<std::string> piecesOf(std::string_view chunk) {
     });
     // A star stands for a letter between letters; at the edge it is a footnote or a pattern.
     for (std::string& piece : pieces) {
-        piece.erase(piece.find_last_not_of("*#?") + 1);
-        piece.erase(0, piece.find_first_not_of("*#?"));
+        piece.erase(piece.find_last_not_of("*#?!") + 1);
+        piece.erase(0, piece.find_first_not_of("*#?!"));
     }
     return pieces;
 }
@@ -257,6 +262,14 @@ bool isLettersApart(std::string_view chunk) {
             return false;
     }
     return true;
+}
+
+// The letters of a chunk of letters apart, each at an even place.
+std::string lettersOf(std::string_view chunk) {
+    std::string letters;
+    for (std::size_t k = 0; k < chunk.size() && isPartOfWord(chunk[k]); k += 2)
+        letters += chunk[k];
+    return letters;
 }
 
 std::string joined(const std::vector<std::string>& letters) {
@@ -290,7 +303,7 @@ std::vector<std::string> rawWords(std::string_view phrase) {
         } else if (!pieces.empty()) {
             flushApart();
             if (isLettersApart(chunk))
-                words.push_back(joined(pieces));
+                words.push_back(lettersOf(chunk));
             else
                 words.insert(words.end(), pieces.begin(), pieces.end());
         }

@@ -28,7 +28,7 @@ namespace {
 // clang-format off
 constexpr std::initializer_list<const char*> kRoots = {
     // мат: хуй, пизда, ебать, блядь, муде, манда, and the way people spell them
-    "ХУЙ", "ХУЕ", "ХУИ", "ХУЯ", "ХУЮ", "|ХУЛИ$", "|НАХ$",
+    "ХУЙ", "ХУЕ", "ХУИ", "ХУЯ", "ХУЮ", "|ХУЛИ$", "|НАХ$", "|ПНХ$",
     "ПИЗД", "ПИЗЖ", "ПЕЗД", "ПИСД", "ПЕСД",
     "^ЕБ", "^ЙЕБ", "^ИБАН", "^ИБАЛ", "^ИБАТ", "^ИБАШ", "^ИБЛ", "^ИБУЧ", "^ИБНУ", "^ИПАН", "^ИПАЛ",
     "^ИПАТ",
@@ -65,7 +65,7 @@ constexpr std::initializer_list<const char*> kRoots = {
     "|ЧУХОН", "|ЧУХНА", "НЕРУСЬ", "|РУСНЯ", "ЦЫГАНЬЕ", "КАЦАП", "МОСКАЛ", "|ХОХЛЫ", "|ХОХЛОВ$",
     "|ХОХЛАМ", "|ХОХЛУШ", "|ХОХЛЯ", "НИГГЕР", "НИГГА", "НЕГРИТОС", "ЛЕСБУХ", "ТРАНСУХ",
     // insults, with a coarse root or without one
-    "СВОЛОЧ", "СВОЛОТ", "ПАСКУД", "^СТЕРВ", "|ГНИД", "УШЛЕП", "ДОЛБОЯЩЕР", "|ДОЛБОДЯТ", "ЛОШАР",
+    "СВОЛОЧ", "СВОЛОТ", "ПАСКУД", "^СТЕРВ", "|ГНИД", "УШЛЕП", "|ДОЛБО", "ЛОШАР",
     "|МРАЗ",
     "СУЧАР", "|СУКИН", "|СУКА$", "|СУКИ$", "|СУКЕ$", "|СУКУ$", "|СУКОЙ$", "|СУКАМИ$", "|СУКАХ$",
     "|СУКО$", "СЦУК", "|СУЧИЙ$", "|СУЧЬЕГО$", "|СУЧЬЕМУ$", "|СУЧЬИМ", "|СУЧЬИХ$",
@@ -73,7 +73,7 @@ constexpr std::initializer_list<const char*> kRoots = {
     "ИДИОТ", "|КРЕТИН", "ДЕБИЛ", "ДИБИЛ", "ИМБЕЦИЛ", "ДЕГЕНЕРАТ",
     "|ДАУН$", "|ДАУНЫ$", "|ДАУНА$", "|ДАУНУ$", "|ДАУНОМ$", "|ДАУНЕН",
     "|ТВАР", "|СКОТИНА$", "|СКОТИНУ$", "УБЛЮД", "ВЫРОДОК", "ВЫРОДК",
-    "ПОДОНОК", "ПОДОНК", "ОТМОРОЗОК", "ОТМОРОЗК", "ПРИДУРОК", "ПРИДУРК", "НЕДОУМОК", "НЕДОУМК",
+    "ПОДОНОК", "ПОДОНК", "ОТМОРОЗОК", "ОТМОРОЗК", "ПРИДУРОК", "ПРИДУРК", "ПРИДУРОШ", "ЛОШПЕД", "НЕДОУМОК", "НЕДОУМК",
     "НЕДОНОСОК", "НЕДОНОСК", "|УРОД$", "|УРОДЫ$", "|УРОДА$", "|УРОДОМ$", "|УРОДОВ$",
     "|УРОДАМ", "|УРОДИН", "|УРОДЕЦ", "|УРОДЦ", "|УРОДК", "|ЧМО", "ЧМОШ", "ЧМЫР", "|БЫДЛ", "|ПАДЛ",
     "ГАДИН",
@@ -141,13 +141,20 @@ constexpr std::initializer_list<const char*> kPrefixes = {
     "СО", "У",
 };
 
-// A wish of death spelt out: the words in turn, a slot taking any of its words, or a word
+// Phrases coarse only as a whole: a wish of death, the horseradish sworn by ("какого хрена"), or
+// a word that is an insult only when said to the person ("ты козёл"; "козёл" alone is the goat,
+// and may answer a question). The words in turn, a slot taking any of its words or a word
 // beginning with one of its stems (written with a star).
-using Wish = std::vector<std::vector<const char*>>;
-const std::vector<Wish> kWishes = {
+using CoarsePhrase = std::vector<std::vector<const char*>>;
+const std::vector<CoarsePhrase> kCoarsePhrases = {
     {{"ЧТОБ", "ЧТОБЫ", "ЧОБ"}, {"ТЫ", "ВЫ"},
      {"СДОХ*", "ПОДОХ*", "ЗДОХ*", "ОКОЛЕ*", "СГНИ*", "ПОДАВИЛ*", "ЗАГНУЛ*", "СДЫХ*", "СГОРЕЛ*"}},
     {{"УБЕЙ", "УБЕЙТЕ"}, {"СЕБЯ"}},
+    {{"КАКОГО", "НА", "НИ", "ДО"}, {"ХРЕНА"}},
+    {{"ТЫ", "САМ", "САМА"}, {"КОЗЕЛ", "СВИНЬЯ", "ОВЦА", "ОСЕЛ", "БАРАН", "КОРОВА", "ТУПОЙ",
+                             "ТУПАЯ", "ОБЕЗЬЯНА", "ЖИВОТНОЕ", "КРЫСА", "ШАКАЛ", "ПЕТУХ"}},
+    {{"ВЫ", "САМИ"}, {"КОЗЛЫ", "СВИНЬИ", "ОВЦЫ", "ОСЛЫ", "БАРАНЫ", "ТУПЫЕ", "ОБЕЗЬЯНЫ",
+                      "ЖИВОТНЫЕ", "КРЫСЫ", "ШАКАЛЫ"}},
 };
 // clang-format on
 
@@ -346,13 +353,13 @@ private:
     Starts starts_ = 0;
 };
 
-// The wishes in Windows-1251.
-const std::vector<std::vector<std::vector<std::string>>>& wishes() {
+// The phrases in Windows-1251.
+const std::vector<std::vector<std::vector<std::string>>>& coarsePhrases() {
     static const auto converted = [] {
         std::vector<std::vector<std::vector<std::string>>> made;
-        for (const Wish& wish : kWishes) {
+        for (const CoarsePhrase& phrase : kCoarsePhrases) {
             made.emplace_back();
-            for (const std::vector<const char*>& slot : wish)
+            for (const std::vector<const char*>& slot : phrase)
                 made.back().push_back(fromUtf8(slot));
         }
         return made;
@@ -367,22 +374,22 @@ bool fitsSlot(const std::string& word, const std::vector<std::string>& slot) {
     });
 }
 
-bool spellsWish(const std::vector<WordReadings>& words, std::size_t first,
-                const std::vector<std::vector<std::string>>& wish) {
-    if (first + wish.size() > words.size())
+bool spellsPhrase(const std::vector<WordReadings>& words, std::size_t first,
+                  const std::vector<std::vector<std::string>>& phrase) {
+    if (first + phrase.size() > words.size())
         return false;
-    for (std::size_t k = 0; k < wish.size(); ++k) {
+    for (std::size_t k = 0; k < phrase.size(); ++k) {
         const std::vector<std::string>& readings = words[first + k].asSeen;
-        if (readings.empty() || !fitsSlot(readings.front(), wish[k]))
+        if (readings.empty() || !fitsSlot(readings.front(), phrase[k]))
             return false;
     }
     return true;
 }
 
-bool wishesDeath(const std::vector<WordReadings>& words) {
-    for (const auto& wish : wishes()) {
+bool holdsCoarsePhrase(const std::vector<WordReadings>& words) {
+    for (const auto& phrase : coarsePhrases()) {
         for (std::size_t first = 0; first < words.size(); ++first) {
-            if (spellsWish(words, first, wish))
+            if (spellsPhrase(words, first, phrase))
                 return true;
         }
     }
@@ -402,7 +409,7 @@ bool isCoarseWord(const WordReadings& word) {
 
 bool isCoarse(std::string_view phrase) {
     const std::vector<WordReadings> words = coarseReadings(phrase);
-    return std::any_of(words.begin(), words.end(), isCoarseWord) || wishesDeath(words);
+    return std::any_of(words.begin(), words.end(), isCoarseWord) || holdsCoarsePhrase(words);
 }
 
 } // namespace besedka
