@@ -168,8 +168,10 @@ TEST(StaleTemporaryFiles, AreRemovedWhenTheLockIsTakenAndOnlyThoseOfOurNaming) {
         folder.write(name, "someone's own");
     folder.write("Base/.Words.Dat.Ab12Cd", "half a save");
     folder.write("Base/.W1.Dat.x9Y8z7", "half a save");
-    folder.write("Elsewhere/.W1.Dat.x9Y8z7", "not in the locked folder");
+    // Beside an exchange file, another program may save under such a name.
+    folder.write("Elsewhere/.W1.Dat.x9Y8z7", "another program's save under way");
     {
+        const FolderLock exchange("Elsewhere\\talk.txt");
         const FolderLock lock("Base\\W2.Dat");
         EXPECT_FALSE(folder.exists("Base/.Words.Dat.Ab12Cd"));
         EXPECT_FALSE(folder.exists("Base/.W1.Dat.x9Y8z7"));
