@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Files under faults: a missing converter, a cut RTF file, a linked base, stale temporary files,
 // and the reason each failure gives.
-#include "platform/core/atomic_file.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/fault_injection.h"
 #include "platform/core/file_error.h"
@@ -12,10 +11,10 @@
 #include "tests/support/program_run.h"
 #include "tests/support/temp_folder.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace besedka::test {
 
