@@ -174,10 +174,10 @@ void UnmatchedTurn(benchmark::State& state) {
     firstTurns(state, generatePhraseBase(baseLines(state)), "Никто такого не спрашивал.");
 }
 
-// Learns a new key and an answer to the line of the previous reply: one save of a collection
-// and two of the phrase base. Between the measured turns the files are put back, and a turn that
-// learns nothing reads the base again, so that each measured turn finds it as a turn after an
-// ordinary one does.
+// Learns a new key and an answer to the line of the previous reply: two loads of the phrase base
+// (the search's and learning's), one save of a collection and one of the base. Between the
+// measured turns the files are put back, and a turn that learns nothing reads the base again, so
+// that each measured turn finds it as a turn after an ordinary one does.
 void UnmatchedTurnThatLearns(benchmark::State& state) {
     BenchFolder folder;
     auto lines = generatePhraseBase(baseLines(state));

@@ -24,6 +24,13 @@ std::filesystem::path folderOf(const std::string& spelledPath) {
     return folder.empty() ? "." : folder;
 }
 
+// The knowledge-base folder is the program's alone. Elsewhere, beside an exchange file, another
+// program may be saving a file under the same kind of name.
+bool isKnowledgeFolder(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(folder, paths::resolve("Base"), ignored);
+}
+
 // Every save in the folder makes its temporary file while it holds the lock: with the lock
 // held, any such file in the folder is what a killed or crashed save left behind.
 void removeStaleTemporaryFiles(const std::filesystem::path& folder) {
@@ -59,7 +66,8 @@ FolderLock::FolderLock(const std::string& spelledPath, std::chrono::milliseconds
             throw FileError::cannotOpen(spelledPath, FileProblem::folderLocked(), folder);
         return;
     }
-    removeStaleTemporaryFiles(folder);
+    if (isKnowledgeFolder(folder))
+        removeStaleTemporaryFiles(folder);
 }
 
 FolderLock::~FolderLock() {

@@ -11,8 +11,8 @@ namespace besedka {
 // each other's change. The kernel drops the lock when its process ends, however it ends, and
 // the lock leaves nothing on disk. Reads that change nothing need no lock: saves are atomic.
 // A process takes one folder's lock once at a time: a second lock on the same folder waits for
-// the first. Taking it removes the temporary files that killed saves left in the folder. For a
-// file that is a link, the folder is that of the file it leads to, where its saves are made.
+// the first. Taking the lock of Base\ removes the temporary files that killed saves left there.
+// For a file that is a link, the folder is that of the file it leads to, where its saves are made.
 class FolderLock {
 public:
     // Another copy holds the lock for one step, milliseconds; one that holds it longer is stuck.

@@ -13,9 +13,9 @@ bool isRtf(std::string_view bytes);
 
 // What reading an RTF document yields.
 struct PlainText {
-    std::string text;  // Windows-1251, paragraphs ended by '\n'
-    bool complete;     // false: the input ends before the document's groups close
-    int unconvertible; // a code page the text needs that no converter can read, else 0
+    std::string text;      // Windows-1251, paragraphs ended by '\n'
+    bool complete = true;  // false: the input ends before the document's groups close
+    int unconvertible = 0; // a code page the text needs that no converter can read, else 0
 };
 
 // Never fails: truncated, unbalanced or binary input yields whatever text could be read, in time

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Files under faults: a missing converter, a cut RTF file, a linked base, stale temporary files,
 // and the reason each failure gives.
-#include "platform/core/atomic_file.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/fault_injection.h"
 #include "platform/core/file_error.h"
@@ -12,10 +11,10 @@
 #include "tests/support/program_run.h"
 #include "tests/support/temp_folder.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace besedka::test {
 
@@ -168,8 +167,10 @@ TEST(StaleTemporaryFiles, AreRemovedWhenTheLockIsTakenAndOnlyThoseOfOurNaming) {
         folder.write(name, "someone's own");
     folder.write("Base/.Words.Dat.Ab12Cd", "half a save");
     folder.write("Base/.W1.Dat.x9Y8z7", "half a save");
-    folder.write("Elsewhere/.W1.Dat.x9Y8z7", "not in the locked folder");
+    // Beside an exchange file, another program may save under such a name.
+    folder.write("Elsewhere/.W1.Dat.x9Y8z7", "another program's save under way");
     {
+        const FolderLock exchange("Elsewhere\\talk.txt");
         const FolderLock lock("Base\\W2.Dat");
         EXPECT_FALSE(folder.exists("Base/.Words.Dat.Ab12Cd"));
         EXPECT_FALSE(folder.exists("Base/.W1.Dat.x9Y8z7"));
