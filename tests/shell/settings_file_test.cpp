@@ -128,6 +128,8 @@ TEST_F(SettingsFileTest, EveryChoiceIsKeptAndABadOneLeavesItsStartValue) {
     folder.write("config/besedka/besedka.conf", garbled);
     ChosenSettings expected = chosen;
     expected.exchangePeriod = ChosenSettings{}.exchangePeriod;
+    // The timer goes with its period: without it, it would poll at every tick.
+    expected.exchangeOnPeriod = ChosenSettings{}.exchangeOnPeriod;
     expected.userLineColor = ChosenSettings{}.userLineColor;
     EXPECT_EQ(readChosenSettings(settings, ChosenSettings{}), expected);
 }
