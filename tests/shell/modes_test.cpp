@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <filesystem>
 
 namespace besedka::test {
@@ -22,6 +23,15 @@ QColor lastLineColor(const MainWindow& shown) {
         .charFormat()
         .foreground()
         .color();
+}
+
+// The colour each line is drawn in, from the first.
+QList<QColor> lineColors(const MainWindow& shown) {
+    QList<QColor> colors;
+    const QTextDocument* document = shown.controls().transcript->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        colors.append(block.begin().fragment().charFormat().foreground().color());
+    return colors;
 }
 
 class RemarksTest : public WindowTest {
@@ -47,6 +57,36 @@ TEST_F(RemarksTest, TheIdleRemarkComesBetweenSixtyAndNinetySecondsOfSilence) {
     EXPECT_EQ(toQString(window->conversation().engine().state().reply), u"Ты здесь?"_s);
     EXPECT_EQ(window->sounds().systemSound.playRequests(), 1);
     EXPECT_LE(window->conversation().idleSeconds(), 30);
+}
+
+// The remark takes the shared chooser's colour, which the background was just chosen with: it was
+// drawn white on white.
+TEST_F(RemarksTest, ARemarkInTheBackgroundsColourIsDrawnInOneThatReads) {
+    openReady();
+    {
+        ChooserAnswers answers;
+        answers.confirmColor(Qt::white);
+        menu().transcriptColor->trigger();
+    }
+    tickIdle(90);
+    ASSERT_EQ(transcript(), QStringList{u"Ты здесь?"_s});
+    EXPECT_EQ(lastLineColor(*window), QColor(Qt::black));
+    EXPECT_EQ(controls().transcript->lineColor(), QColor(Qt::white)) << "the choice stays";
+
+    // Too close to read counts as the same; a colour that reads is kept.
+    window->choosers().sharedColor.setColor(QColor(255, 255, 200));
+    window->conversation().sayRemark(toEngineText(u"Бледно-жёлтая."_s));
+    EXPECT_EQ(lastLineColor(*window), QColor(Qt::black));
+    window->choosers().sharedColor.setColor(Qt::darkMagenta);
+    window->conversation().sayRemark(toEngineText(u"Пурпурная."_s));
+    EXPECT_EQ(lastLineColor(*window), QColor(Qt::darkMagenta));
+
+    // On a background it reads on, a line takes its own colour again; on a dark one, white.
+    const QColor white(Qt::white), black(Qt::black), magenta(Qt::darkMagenta);
+    paintBackground(controls().transcript, QPalette::Base, magenta);
+    EXPECT_EQ(lineColors(*window), (QList<QColor>{white, QColor(255, 255, 200), white}));
+    paintBackground(controls().transcript, QPalette::Base, white);
+    EXPECT_EQ(lineColors(*window), (QList<QColor>{black, black, magenta}));
 }
 
 TEST_F(RemarksTest, ATurnStartsTheSilenceAgain) {
