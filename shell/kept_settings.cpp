@@ -101,8 +101,11 @@ void KeptSettings::keepChanges() {
 }
 
 void KeptSettings::forget() {
-    file_.forget();
     kept_ = current();
+    // Else the choices the user meant to drop come back at the next start.
+    if (!file_.forget())
+        MessageBox::showError(
+            QStringLiteral("Настройки не удалось сбросить: %1").arg(file_.path()), {});
 }
 
 } // namespace besedka

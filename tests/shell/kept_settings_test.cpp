@@ -116,5 +116,15 @@ TEST_F(KeptSettingsTest, AnUnwritableFolderSaysSoOnceAndTheChoiceStillHolds) {
     EXPECT_TRUE(boxes.texts().front().startsWith(u"Настройки не удалось сохранить"_s));
 }
 
+// The reset once did nothing and said nothing where the file could not be removed: the choices
+// the user meant to drop came back at the next start.
+TEST_F(KeptSettingsTest, AResetThatCannotForgetTheKeptSettingsSaysSo) {
+    folder.write(std::string(kSettings) + "/in the way", "a folder where the file should be");
+    open();
+    menu().resetSettings->trigger();
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts().front().startsWith(u"Настройки не удалось сбросить"_s));
+}
+
 } // namespace
 } // namespace besedka::test
