@@ -36,8 +36,8 @@ int NumberSpinBox::number() const {
 
 ExchangeEditor::ExchangeEditor(ControlStates& controlStates, QAction* resetSettingsAction,
                                const QFont& font)
-    : controlStates_(controlStates), resetSettingsAction_(resetSettingsAction),
-      settings_{defaultExchangePath()} {
+    : controlStates_(controlStates),
+      resetSettingsAction_(resetSettingsAction), settings_{defaultExchangePath()} {
     setWindowTitle(QStringLiteral("Редактор"));
     // A dialog frame without a close box: only "Хорошо" and "Отмена" leave it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
