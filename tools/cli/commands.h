@@ -18,4 +18,9 @@ int runChat(const std::vector<std::string>& args);
 // Reports a usage or file problem on standard error, in UTF-8.
 int trouble(const std::string& messageCp1251);
 
+// Enters the folder whose knowledge base the commands work on, as the desktop program does: the
+// current folder when it holds Base/Words.Dat, else the data folder, given the shipped files it
+// lacks. False, with the reason shown, when it cannot.
+bool enterKnowledgeFolder();
+
 } // namespace besedka::cli

@@ -6,6 +6,7 @@
 #include "platform/core/folder_lock.h"
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"
+#include "platform/core/start_folder.h"
 #include "tools/cli/commands.h"
 
 #include <algorithm>
@@ -55,12 +56,23 @@ int trouble(const std::string& messageCp1251) {
     return kTrouble;
 }
 
+bool enterKnowledgeFolder() {
+    try {
+        start_folder::enterForThisProgram();
+        return true;
+    } catch (const FileError& e) {
+        trouble(e.what());
+        return false;
+    }
+}
+
 int runCat(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return trouble("usage: besedka-cli cat FILE");
     LineList list;
     try {
-        list.load(spelled(args[0]));
+        // A picture or an archive printed as text would only fill the terminal with garbage.
+        list.loadText(spelled(args[0]));
     } catch (const FileError& e) {
         return trouble(e.what());
     }
@@ -80,11 +92,16 @@ int runCat(const std::vector<std::string>& args) {
 
 // The lines come in UTF-8, or in Windows-1251 with --cp1251. Anything that would not come back
 // as it went in is refused before the file is touched: one stray byte must not turn a whole
-// base into mojibake.
+// base into mojibake, and an input that never came (a redirection from the wrong file, a
+// pipe whose writer failed) must not empty it.
 int runWrite(const std::vector<std::string>& args) {
-    const bool windows1251 = !args.empty() && args[0] == "--cp1251";
-    if (args.size() != (windows1251 ? 2u : 1u))
-        return trouble("usage: besedka-cli write [--cp1251] FILE < LINES");
+    const auto given = [&args](const char* option) {
+        return std::find(args.begin(), args.end(), option) != args.end();
+    };
+    const bool windows1251 = given("--cp1251");
+    const bool allowEmpty = given("--allow-empty");
+    if (args.size() != 1u + windows1251 + allowEmpty || args.back().starts_with("--"))
+        return trouble("usage: besedka-cli write [--cp1251] [--allow-empty] FILE < LINES");
     const std::string path = spelled(args.back());
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     std::vector<std::string> lines;
@@ -98,6 +115,9 @@ int runWrite(const std::vector<std::string>& args) {
             return trouble(*problem);
         lines = parseLines(cp1251::fromUtf8(text));
     }
+    if (lines.empty() && !allowEmpty)
+        return trouble("no lines on standard input: " + path +
+                       " left as it is (--allow-empty writes an empty file)");
     try {
         // Never between the load and the save of a running program's learning step.
         const FolderLock lock(path);
@@ -111,6 +131,8 @@ int runWrite(const std::vector<std::string>& args) {
 int runLint(const std::vector<std::string>& args) {
     if (args.size() > 1)
         return trouble("usage: besedka-cli lint [FILE]");
+    if (args.empty() && !enterKnowledgeFolder())
+        return kTrouble;
     const std::string path = args.empty() ? base_files::kWords : spelled(args[0]);
     LineList base;
     try {
@@ -139,6 +161,8 @@ int runLint(const std::vector<std::string>& args) {
 int runStats(const std::vector<std::string>& args) {
     if (!args.empty())
         return trouble("usage: besedka-cli stats");
+    if (!enterKnowledgeFolder())
+        return kTrouble;
     LineList workingList;
     try {
         workingList.load(base_files::kWords);
