@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QPalette>
+#include <algorithm>
 
 namespace besedka {
 
@@ -35,7 +36,8 @@ int NumberSpinBox::number() const {
 
 ExchangeEditor::ExchangeEditor(ControlStates& controlStates, QAction* resetSettingsAction,
                                const QFont& font)
-    : controlStates_(controlStates), resetSettingsAction_(resetSettingsAction) {
+    : controlStates_(controlStates),
+      resetSettingsAction_(resetSettingsAction), settings_{defaultExchangePath()} {
     setWindowTitle(QStringLiteral("Редактор"));
     // A dialog frame without a close box: only "Хорошо" and "Отмена" leave it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -60,7 +62,7 @@ void ExchangeEditor::buildControls() {
 
     pathGroup = new QGroupBox(QStringLiteral("Путь файла для внешнего ввода-вывода:"), this);
     pathGroup->setGeometry(8, 8, 289, 57);
-    pathEdit = new QLineEdit(defaultExchangePath(), pathGroup);
+    pathEdit = new QLineEdit(settings_.path, pathGroup);
     pathEdit->setGeometry(8, 24, 273, 21);
     paintEditBackground(pathEdit);
 
@@ -93,13 +95,37 @@ void ExchangeEditor::connectHandlers() {
     connect(cancelButton, &QPushButton::clicked, this, guarded([this] { cancel(); }));
     connect(readOnEnterButton, &QRadioButton::clicked, this, guarded([this] { disablePeriod(); }));
     connect(readByTimerButton, &QRadioButton::clicked, this, guarded([this] { enablePeriod(); }));
-    connect(pathEdit, &QLineEdit::textChanged, this, guarded([this] { takeOffResetMark(); }));
-    connect(periodBox, &QSpinBox::valueChanged, this, guarded([this] { takeOffResetMark(); }));
+}
+
+void ExchangeEditor::putInForce(const ExchangeSettings& settings) {
+    if (settings.path != settings_.path || settings.periodMs != settings_.periodMs)
+        resetSettingsAction_->setChecked(false);
+    settings_ = settings;
 }
 
 void ExchangeEditor::restoreDefaults() {
-    pathEdit->setText(defaultExchangePath());
-    periodBox->setValue(kDefaultPeriodMs);
+    putInForce({defaultExchangePath(), settings_.readByTimer, kDefaultPeriodMs});
+}
+
+void ExchangeEditor::open() {
+    showSettingsInForce();
+    show();
+    setEnabled(true);
+}
+
+// The period in whole seconds, as the user enters it; one under a second shows as the least.
+void ExchangeEditor::showSettingsInForce() {
+    pathEdit->setText(settings_.path);
+    readOnEnterButton->setChecked(!settings_.readByTimer);
+    readByTimerButton->setChecked(settings_.readByTimer);
+    periodBox->setEnabled(settings_.readByTimer);
+    periodBox->setValue(settings_.periodMs / kMillisecondsPerSecond);
+}
+
+// The user enters seconds; the poll counts milliseconds, at most the spin box's longest.
+ExchangeSettings ExchangeEditor::settingsInFields() const {
+    return {pathEdit->text(), readByTimerButton->isChecked(),
+            std::min(periodBox->number() * kMillisecondsPerSecond, kLongestPeriod)};
 }
 
 void ExchangeEditor::closeEvent(QCloseEvent* event) {
@@ -108,8 +134,7 @@ void ExchangeEditor::closeEvent(QCloseEvent* event) {
 }
 
 void ExchangeEditor::confirm() {
-    // The user enters seconds; the poll counts milliseconds. The spin box clamps the product.
-    periodBox->setValue(periodBox->number() * kMillisecondsPerSecond);
+    putInForce(settingsInFields());
     closeEditor();
 }
 
@@ -128,10 +153,6 @@ void ExchangeEditor::disablePeriod() {
 
 void ExchangeEditor::enablePeriod() {
     periodBox->setEnabled(true);
-}
-
-void ExchangeEditor::takeOffResetMark() {
-    resetSettingsAction_->setChecked(false);
 }
 
 } // namespace besedka

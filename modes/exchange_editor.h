@@ -22,11 +22,22 @@ public:
     int number() const;
 };
 
-// The editor window: the exchange file of the Cpu\Cpu mode and when it is read. Created once,
-// hidden, and only shown and hidden afterwards, so its controls keep their values for the run.
+// The exchange file of the Cpu\Cpu mode and when it is read, as the poll and the turn use them.
+struct ExchangeSettings {
+    QString path;
+    bool readByTimer = false;
+    int periodMs = 1;
+
+    bool operator==(const ExchangeSettings&) const = default;
+};
+
+// The editor window of the exchange settings. Its fields are a draft: they show the settings in
+// force when it opens, and only "Хорошо" puts what they hold in force, so that a value half typed,
+// or a window left with "Отмена", never drives the poll. Created once, hidden, and only shown and
+// hidden afterwards.
 class ExchangeEditor : public QWidget {
 public:
-    // Any change of its fields takes the mark off the settings reset.
+    // A change of the path or the period in force takes the mark off the settings reset.
     ExchangeEditor(ControlStates& controlStates, QAction* resetSettingsAction, const QFont& font);
 
     QFrame* frame = nullptr;
@@ -40,14 +51,17 @@ public:
     QPushButton* okButton = nullptr;     // "Хорошо"
     QPushButton* cancelButton = nullptr; // "Отмена"
 
-    // The path and the period of the default settings, the period already in milliseconds.
+    const ExchangeSettings& settings() const { return settings_; }
+    void putInForce(const ExchangeSettings& settings);
+    // The path and the period of the default settings; the trigger stays.
     void restoreDefaults();
 
+    // Shows the window with the settings in force in its fields.
+    void open();
     void confirm();
     void cancel();
     void disablePeriod();
     void enablePeriod();
-    void takeOffResetMark();
 
 protected:
     // The window manager's close acts as "Отмена", so the main window is never left disabled.
@@ -56,10 +70,13 @@ protected:
 private:
     void buildControls();
     void connectHandlers();
+    void showSettingsInForce();
+    ExchangeSettings settingsInFields() const;
     void closeEditor();
 
     ControlStates& controlStates_;
     QAction* resetSettingsAction_;
+    ExchangeSettings settings_;
 };
 
 } // namespace besedka

@@ -28,7 +28,7 @@ bool ExchangeMode::exchangeModeOn() const {
 }
 
 std::string ExchangeMode::exchangePath() const {
-    return toEngineText(editor_.pathEdit->text());
+    return toEngineText(editor_.settings().path);
 }
 
 void ExchangeMode::switchToConversationMode() {
@@ -55,8 +55,8 @@ void ExchangeMode::switchToExchangeMode() {
 
 void ExchangeMode::pollExchangeFile() {
     conversation_.exchangeBuffer().loadText(exchangePath());
-    if (editor_.readByTimerButton->isChecked()) {
-        exchangePollTimer_.setInterval(editor_.periodBox->number());
+    if (editor_.settings().readByTimer) {
+        exchangePollTimer_.setInterval(editor_.settings().periodMs);
         controls_.enterButton->setEnabled(false);
         // A turn of its own, whether or not the user could click "Сказать" now.
         conversation_.say();
@@ -66,10 +66,8 @@ void ExchangeMode::pollExchangeFile() {
 }
 
 void ExchangeMode::openExchangeEditor() {
-    editor_.periodBox->setValue(1);
     controlStates_.holdMainWindow();
-    editor_.show();
-    editor_.setEnabled(true);
+    editor_.open();
 }
 
 } // namespace besedka

@@ -7,9 +7,10 @@ namespace besedka {
 
 namespace {
 
-// The spin box of the exchange editor.
+// The periods of the exchange poll, in milliseconds.
 constexpr int kShortestPeriod = 1;
 constexpr int kLongestPeriod = 36000;
+constexpr int kShortestTimerPeriod = 1000;
 
 struct ColorSetting {
     const char* key;
@@ -65,8 +66,11 @@ ChosenSettings readChosenSettings(const SettingsFile& file, ChosenSettings start
     for (const FontSetting& setting : kFonts)
         takeIfThere(start.*setting.field, file.font(keyOf(setting.key), setting.offered));
     takeIfThere(start.exchangeFile, file.text(kExchangeFile));
-    takeIfThere(start.exchangeOnPeriod, file.flag(kExchangeOnPeriod));
     takeIfThere(start.exchangePeriod, file.number(kExchangePeriod, kShortestPeriod, kLongestPeriod));
+    // "Хорошо" and the reset give whole seconds. A timer trigger under a second would answer at
+    // every tick of the poll, so it keeps the start's trigger.
+    if (start.exchangePeriod >= kShortestTimerPeriod)
+        takeIfThere(start.exchangeOnPeriod, file.flag(kExchangeOnPeriod));
     takeIfThere(start.speedWord, file.flag(kSpeedWord));
     return start;
 }

@@ -31,7 +31,7 @@ struct ChosenSettings {
     FontSpec inputFont;
     QString exchangeFile;
     bool exchangeOnPeriod = false;
-    // As the editor's spin box holds it.
+    // In milliseconds, as the poll counts it.
     int exchangePeriod = 1;
     bool speedWord = false;
 

@@ -34,9 +34,10 @@ ChosenSettings KeptSettings::current() const {
     chosen.systemLineFont = choosers_.systemLineFont.font();
     chosen.inputChooserFont = choosers_.inputFont.font();
     chosen.inputFont = fontSpecOf(controls_.inputLine->font());
-    chosen.exchangeFile = editor_.pathEdit->text();
-    chosen.exchangeOnPeriod = editor_.readByTimerButton->isChecked();
-    chosen.exchangePeriod = editor_.periodBox->value();
+    const ExchangeSettings& exchange = editor_.settings();
+    chosen.exchangeFile = exchange.path;
+    chosen.exchangeOnPeriod = exchange.readByTimer;
+    chosen.exchangePeriod = exchange.periodMs;
     chosen.speedWord = controls_.speedWordAction->isChecked();
     return chosen;
 }
@@ -81,12 +82,7 @@ void KeptSettings::apply(const ChosenSettings& chosen) {
         applyStyle(font, chosen.inputFont);
         controls_.inputLine->setFont(font);
     }
-    editor_.pathEdit->setText(chosen.exchangeFile);
-    editor_.periodBox->setValue(chosen.exchangePeriod);
-    if (chosen.exchangeOnPeriod) {
-        editor_.readByTimerButton->setChecked(true);
-        editor_.enablePeriod();
-    }
+    editor_.putInForce({chosen.exchangeFile, chosen.exchangeOnPeriod, chosen.exchangePeriod});
     if (chosen.speedWord != controls_.speedWordAction->isChecked())
         speedWord_.switchSpeedWord();
 }
@@ -105,8 +101,11 @@ void KeptSettings::keepChanges() {
 }
 
 void KeptSettings::forget() {
-    file_.forget();
     kept_ = current();
+    // Else the choices the user meant to drop come back at the next start.
+    if (!file_.forget())
+        MessageBox::showError(
+            QStringLiteral("Настройки не удалось сбросить: %1").arg(file_.path()), {});
 }
 
 } // namespace besedka

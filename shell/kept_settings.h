@@ -40,7 +40,7 @@ public:
     void applyAtStart();
     // After a command that may have changed a choice: writes them all when one did.
     void keepChanges();
-    // After the reset: the next start has the start values too.
+    // After the reset: the next start has the start values too. Says so when it cannot.
     void forget();
 
 private:

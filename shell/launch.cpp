@@ -24,21 +24,19 @@ std::string environment(const char* name) {
     return value == nullptr ? std::string() : std::string(value);
 }
 
-fs::path programFolder() {
+// besedka-cli installed beside the program, else, for a program run from its build folder, the
+// one built with it. Throws FileError naming the one beside it when neither is there.
+fs::path terminalChat() {
+    const fs::path beside = start_folder::programFolder() / "besedka-cli";
     std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    if (error)
-        throw FileError::cannotOpen("/proc/self/exe");
-    return program.parent_path();
+    if (fs::is_regular_file(beside, error))
+        return beside;
+    if (fs::is_regular_file(BESEDKA_CLI_IN_BUILD, error))
+        return BESEDKA_CLI_IN_BUILD;
+    throw FileError::cannotOpen(cp1251::fromUtf8(beside.string()));
 }
 
 } // namespace
-
-void enterWorkingFolder() {
-    const fs::path shipped = (programFolder() / BESEDKA_SHIPPED_FROM_PROGRAM).lexically_normal();
-    start_folder::enter(
-        shipped, start_folder::userDataFolder(environment("XDG_DATA_HOME"), environment("HOME")));
-}
 
 bool hasDisplay() {
     return !environment("DISPLAY").empty() || !environment("WAYLAND_DISPLAY").empty() ||
@@ -48,8 +46,8 @@ bool hasDisplay() {
 int talkInTerminal() {
     fs::path cli;
     try {
-        enterWorkingFolder();
-        cli = programFolder() / "besedka-cli";
+        cli = terminalChat();
+        start_folder::enterForThisProgram();
     } catch (const FileError& error) {
         std::fprintf(stderr, "%s\n", cp1251::toUtf8(error.what()).c_str());
         return 2;

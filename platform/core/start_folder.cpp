@@ -7,6 +7,7 @@
 #include "platform/core/folder_lock.h"
 #include "platform/core/paths.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -16,6 +17,11 @@ namespace besedka::start_folder {
 namespace fs = std::filesystem;
 
 namespace {
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
 
 FileError cannotCreate(const fs::path& path) {
     return FileError::cannotCreate(cp1251::fromUtf8(path.string()));
@@ -56,8 +62,11 @@ bool currentHoldsKnowledgeBase() {
 }
 
 void addMissingShipped(const fs::path& shipped, const fs::path& folder) {
-    makeFolder(folder);
     std::error_code error;
+    // A program that does not find its data leaves no empty folder behind.
+    if (!fs::is_directory(shipped, error))
+        throw FileError::cannotOpen(cp1251::fromUtf8(shipped.string()));
+    makeFolder(folder);
     for (fs::recursive_directory_iterator it(shipped, error), end; !error && it != end;
          it.increment(error)) {
         const fs::path target = folder / it->path().lexically_relative(shipped);
@@ -80,6 +89,35 @@ fs::path enter(const fs::path& shipped, const fs::path& userFolder) {
     if (error)
         throw FileError::cannotOpen(cp1251::fromUtf8(userFolder.string()));
     return userFolder;
+}
+
+fs::path programFolder() {
+    std::error_code error;
+    const fs::path program = fs::read_symlink("/proc/self/exe", error);
+    if (error)
+        throw FileError::cannotOpen("/proc/self/exe");
+    return program.parent_path();
+}
+
+fs::path shippedFor(const fs::path& programFolder) {
+    const fs::path installed = (programFolder / BESEDKA_SHIPPED_FROM_PROGRAM).lexically_normal();
+    std::error_code error;
+    if (!fs::is_directory(installed, error) && fs::is_directory(BESEDKA_SOURCE_DATA, error))
+        return BESEDKA_SOURCE_DATA;
+    return installed;
+}
+
+fs::path userDataFolder() {
+    return userDataFolder(environment("XDG_DATA_HOME"), environment("HOME"));
+}
+
+fs::path enterForThisProgram() {
+    return enter(shippedFor(programFolder()), userDataFolder());
+}
+
+fs::path folderForThisProgram() {
+    std::error_code error;
+    return currentHoldsKnowledgeBase() ? fs::current_path(error) : userDataFolder();
 }
 
 } // namespace besedka::start_folder

@@ -21,12 +21,30 @@ bool currentHoldsKnowledgeBase();
 
 // Copies every file under shipped that folder lacks, making the folders on the way. A file that
 // is there is kept as it is. Each copy appears whole or not at all, so an interrupted start never
-// leaves a cut-off knowledge file behind. Throws FileError naming the file that cannot be made.
+// leaves a cut-off knowledge file behind. Throws FileError naming the file that cannot be made,
+// or naming shipped, before anything is made, when it is no folder.
 void addMissingShipped(const std::filesystem::path& shipped, const std::filesystem::path& folder);
 
 // Makes the folder the program works in the current folder and returns it: the current folder
 // when it holds a knowledge base, else userFolder after adding what it lacks from shipped.
 std::filesystem::path enter(const std::filesystem::path& shipped,
                             const std::filesystem::path& userFolder);
+
+// The folder of the running program.
+std::filesystem::path programFolder();
+
+// The shipped data for a program in programFolder: the copy the install rules put beside it,
+// else, for a program run from its build folder, the data folder of the source tree it was built
+// from. Where neither is, the installed place, so that an error names where it belongs.
+std::filesystem::path shippedFor(const std::filesystem::path& programFolder);
+
+// The user's data folder as this process's environment names it.
+std::filesystem::path userDataFolder();
+
+// As enter, for this program with its shipped data, in the user's data folder.
+std::filesystem::path enterForThisProgram();
+
+// The folder enterForThisProgram would work in, found without making or entering anything.
+std::filesystem::path folderForThisProgram();
 
 } // namespace besedka::start_folder

@@ -109,15 +109,21 @@ void SettingsFile::putFlag(const QString& key, bool flag) {
 }
 
 bool SettingsFile::save() {
-    QSettings settings(path_, QSettings::IniFormat);
-    // A file the user garbled is replaced, not merged with.
-    settings.clear();
-    for (const auto& [key, stored] : std::as_const(pending_))
-        settings.setValue(key, stored);
-    pending_.clear();
-    settings.sync();
-    // Qt reports a garbled file it has just replaced as a format error.
-    return settings.status() != QSettings::AccessError;
+    {
+        QSettings settings(path_, QSettings::IniFormat);
+        // A file the user garbled is replaced, not merged with.
+        settings.clear();
+        for (const auto& [key, stored] : std::as_const(pending_))
+            settings.setValue(key, stored);
+        pending_.clear();
+        settings.sync();
+        if (settings.status() == QSettings::AccessError)
+            return false;
+    }
+    // Qt keeps only the first error it meets: the format error of a garbled file it read hides a
+    // write that failed after it. A failed write stays pending, so a fresh look at the file, which
+    // tries it again, tells.
+    return QSettings(path_, QSettings::IniFormat).status() == QSettings::NoError;
 }
 
 bool SettingsFile::forget() {

@@ -40,8 +40,8 @@ public:
     void putNumber(const QString& key, int number);
     void putFlag(const QString& key, bool flag);
 
-    // Writes the values put since the last save in place of everything the file held, making its
-    // folder when needed. False when they could not be kept.
+    // Writes the values put since the last save in place of everything the file held, garbled or
+    // not, making its folder when needed. False when they could not be kept.
     bool save();
     // Removes the file. False when it is there still.
     bool forget();

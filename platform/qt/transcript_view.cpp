@@ -10,6 +10,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace besedka {
 
@@ -23,6 +24,36 @@ QTextBlockFormat centred() {
 
 int displayLinesOf(const QTextBlock& block) {
     return std::max(block.layout()->lineCount(), 1);
+}
+
+// The colour a line was given, kept beside the colour it is drawn in.
+constexpr int kChosenColor = QTextFormat::UserProperty;
+
+// Below this contrast a line all but vanishes: white on white, yellow on white, silver on grey.
+// The teal notices on the silver background stand at about 2.6.
+constexpr double kLeastReadableContrast = 1.5;
+
+// Relative luminance, from which the contrast of text on its background is measured.
+double luminance(const QColor& color) {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) +
+           0.0722 * linear(color.blueF());
+}
+
+double contrast(const QColor& one, const QColor& other) {
+    const double first = luminance(one);
+    const double second = luminance(other);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor readableOn(const QColor& background, const QColor& color) {
+    if (contrast(color, background) >= kLeastReadableContrast)
+        return color;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrast(black, background) >= contrast(white, background) ? black : white;
 }
 
 } // namespace
@@ -64,15 +95,56 @@ FontSpec TranscriptView::lineFont() const {
 }
 
 void TranscriptView::appendLine(const QString& text) {
+    QTextCharFormat format = lineFormat_;
+    format.setProperty(kChosenColor, lineColor());
+    format.setForeground(readableOn(background(), lineColor()));
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (hasLines_)
-        cursor.insertBlock(centred(), lineFormat_);
+        cursor.insertBlock(centred(), format);
     else
         cursor.setBlockFormat(centred());
-    cursor.insertText(text, lineFormat_);
+    cursor.insertText(text, format);
     hasLines_ = true;
     scrollToEnd();
+}
+
+QColor TranscriptView::background() const {
+    return palette().color(QPalette::Active, QPalette::Base);
+}
+
+void TranscriptView::changeEvent(QEvent* event) {
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        redrawReadable();
+}
+
+// Each run of text in the colour its chosen one reads in on the background now.
+void TranscriptView::redrawReadable() {
+    struct Run {
+        int start;
+        int end;
+        QColor drawn;
+    };
+    QList<Run> runs;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QVariant chosen = fragment.charFormat().property(kChosenColor);
+            const QColor drawn = readableOn(background(), chosen.value<QColor>());
+            if (chosen.isValid() && drawn != fragment.charFormat().foreground().color())
+                runs.append({fragment.position(), fragment.position() + fragment.length(), drawn});
+        }
+    }
+    // Changing a run may merge it with its neighbours, so the runs are found first.
+    QTextCursor cursor(document());
+    for (const Run& run : std::as_const(runs)) {
+        cursor.setPosition(run.start);
+        cursor.setPosition(run.end, QTextCursor::KeepAnchor);
+        QTextCharFormat format;
+        format.setForeground(run.drawn);
+        cursor.mergeCharFormat(format);
+    }
 }
 
 void TranscriptView::layOutAll() const {

@@ -21,12 +21,14 @@ struct FontSpec {
 };
 
 // The transcript: a read-only rich-text view with word wrap and centred paragraphs. Its lines
-// are the display lines the user sees, so a long line wrapped in two counts as two.
+// are the display lines the user sees, so a long line wrapped in two counts as two. A line whose
+// colour is lost on the background (white on white) is drawn in black or white, whichever reads;
+// it takes its own colour again when the background changes so that it can.
 class TranscriptView : public QTextEdit {
 public:
     explicit TranscriptView(QWidget* parent = nullptr);
 
-    // The attributes the next appended line is drawn with.
+    // The attributes the next appended line is drawn with, the colour as chosen.
     void setLineColor(const QColor& color);
     void setLineFont(const FontSpec& font);
     QColor lineColor() const;
@@ -49,8 +51,11 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    QColor background() const;
+    void redrawReadable();
     void layOutAll() const;
     void scrollToEnd();
 

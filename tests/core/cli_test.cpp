@@ -3,6 +3,7 @@
 #include "platform/core/line_list.h"
 #include "tests/support/program_run.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace cp = besedka::cp1251;
@@ -61,6 +62,31 @@ TEST(CliFiles, CatReadsPlainWindows1251AndReportsMissingFiles) {
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.out, "");
     EXPECT_NE(missing.err.find("Cannot open file Base\\X.Dat"), std::string::npos);
+}
+
+// A redirection from the wrong file, or a pipe whose writer failed, once emptied the base.
+TEST(CliFiles, WriteRefusesEmptyInputUnlessAskedAndCatRefusesWhatIsNoText) {
+    TempFolder folder;
+    std::filesystem::create_directory("Base");
+    ASSERT_EQ(cli(folder, "write Base/W.Dat", "первая\n").status, 0);
+    const std::string before = folder.read("Base/W.Dat");
+    for (const char* args : {"write Base/W.Dat", "write --cp1251 Base/W.Dat"}) {
+        const ProgramRun empty = cli(folder, args, "");
+        EXPECT_EQ(empty.status, 2) << args;
+        EXPECT_NE(empty.err.find("--allow-empty"), std::string::npos) << empty.err;
+        EXPECT_EQ(folder.read("Base/W.Dat"), before) << args;
+    }
+    EXPECT_EQ(cli(folder, "write Base/W.Dat --allow-empty", "").status, 2) << "FILE comes last";
+    const ProgramRun allowed = cli(folder, "write --allow-empty Base/W.Dat", "");
+    EXPECT_EQ(allowed.status, 0) << allowed.err;
+    EXPECT_EQ(cli(folder, "cat Base/W.Dat").out, "");
+
+    const std::string picture("GIF89a\x01\0\x01\0\xcf\xd0\xc8", 13);
+    folder.write("picture.gif", picture);
+    const ProgramRun binary = cli(folder, "cat picture.gif");
+    EXPECT_EQ(binary.status, 2);
+    EXPECT_EQ(binary.out, "");
+    EXPECT_EQ(binary.err, "besedka-cli: Not a text file picture.gif\n");
 }
 
 TEST(CliLint, ReportsEveryBrokenLineWithItsNumber) {
@@ -165,4 +191,49 @@ TEST(CliUsage, VersionIsPrintedAndNothingElseDone) {
         EXPECT_EQ(version.out, "besedka-cli " BESEDKA_VERSION "\n") << args;
         EXPECT_EQ(version.err, "") << args;
     }
+}
+
+namespace {
+
+// Where no knowledge base is found the tools work on the desktop program's: its data folder,
+// here under the test's own folder, given the shipped data of this build.
+ProgramRun cliWithDataHome(const TempFolder& folder, const std::string& args,
+                           const std::string& input = "") {
+    const std::string home = (folder.path() / "data").string();
+    return besedka::test::runInFolder(
+        folder, "XDG_DATA_HOME='" + home + "' " + std::string(BESEDKA_CLI) + " " + args, input);
+}
+
+} // namespace
+
+TEST(CliFolder, WithoutABaseHereTheToolsWorkInTheDataFolderAndHelpNamesIt) {
+    TempFolder folder;
+    const ProgramRun help = cliWithDataHome(folder, "--help");
+    EXPECT_NE(
+        help.out.find("Knowledge base from here: " + (folder.path() / "data/besedka").string()),
+        std::string::npos)
+        << help.out;
+    EXPECT_FALSE(folder.exists("data")) << "help makes nothing";
+
+    const ProgramRun stats = cliWithDataHome(folder, "stats");
+    EXPECT_EQ(stats.status, 0) << stats.err;
+    EXPECT_TRUE(stats.out.starts_with("Программе известно:")) << stats.out;
+    EXPECT_TRUE(folder.exists("data/besedka/Base/Words.Dat")) << "the shipped data, copied";
+
+    // What the chat learns stays in the data folder for the desktop program.
+    const ProgramRun chat = cliWithDataHome(folder, "chat --seed 5", "Привет\n");
+    EXPECT_EQ(chat.status, 0) << chat.err;
+    const auto log = folder.readLines("data/besedka/Base/Log.Quorel");
+    EXPECT_NE(std::find(log.begin(), log.end(), "USER:     Привет."), log.end());
+
+    // A FILE is the user's, where the user stands; so is the exchange file.
+    folder.write("mine.txt", "mine\r\n");
+    EXPECT_EQ(cliWithDataHome(folder, "cat mine.txt").out, "mine\n");
+    folder.write("exchange.txt", cp::fromUtf8("Привет\r\n"));
+    const ProgramRun exchange =
+        cliWithDataHome(folder, "chat --seed 5 --exchange exchange.txt --period 0.01 --turns 1");
+    EXPECT_EQ(exchange.status, 0) << exchange.err;
+    EXPECT_TRUE(folder.read("exchange.txt").starts_with("{\\rtf1"));
+    EXPECT_FALSE(folder.exists("data/besedka/exchange.txt"));
+    EXPECT_FALSE(folder.exists("Base")) << "nothing made where it started";
 }

@@ -148,4 +148,16 @@ TEST_F(StartFolder, MissingShippedDataIsReported) {
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file " + shipped().string());
     }
+    EXPECT_FALSE(fs::exists(user())) << "no empty data folder left behind";
+}
+
+TEST_F(StartFolder, TheShippedDataIsTheInstalledCopyElseTheSourceTreesOfTheBuild) {
+    folder_.write("prefix/share/besedka/Base/Words.Dat", "installed");
+    fs::create_directories(folder_.path() / "prefix" / "bin");
+    EXPECT_EQ(start_folder::shippedFor(folder_.path() / "prefix" / "bin"),
+              folder_.path() / "prefix" / "share" / "besedka");
+
+    const fs::path fromBuild = start_folder::shippedFor(folder_.path() / "build" / "shell");
+    EXPECT_TRUE(fs::is_regular_file(fromBuild / "Base" / "Words.Dat")) << fromBuild;
+    EXPECT_TRUE(fs::is_directory(fromBuild / "Sound")) << fromBuild;
 }

@@ -126,12 +126,13 @@ TEST(Chat, TheRepeatCheckReadsTheChatsOwnTranscript) {
     EXPECT_LT(remarks, 8);
 }
 
-TEST(Chat, AMissingFileIsReportedAndTheChatGoesOn) {
+// The chat goes on, but a script must learn that something was lost.
+TEST(Chat, AMissingFileIsReportedTheChatGoesOnAndTheExitStatusSaysSo) {
     BaseFolder folder;
     writeChatBase(folder);
     folder.remove("X.Dat");
     const ChatRun run = chat(folder, "ты лох\nпривет\n", "--seed 2");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("Cannot open file Base\\X.Dat"), std::string::npos) << run.err;
     EXPECT_EQ(withoutRemarks(run.out),
               (Lines{"USER:     Ты лох.", "USER:     Привет.", "CPU:     Здравствуй!"}));
@@ -334,6 +335,23 @@ TEST(ChatExchange, AFileWithNulBytesIsNeitherAnsweredNorWrittenAndIsPolledAgain)
     const Lines errors = splitLines(slurp(folder.root() / "errors.txt"));
     ASSERT_FALSE(errors.empty());
     EXPECT_EQ(errors.front(), "besedka-cli: Not a text file Base/exchange.txt");
+    EXPECT_EQ(withoutRemarks(splitLines(slurp(folder.root() / "output.txt"))),
+              (Lines{"USER:     ПРИВЕТ.", "CPU:     Здравствуй!"}));
+}
+
+TEST(ChatExchange, AFileWithoutAPhraseIsSaidOnceWhileTheChatWaits) {
+    BaseFolder folder;
+    writeExchangeBase(folder);
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << "";
+    const pid_t pid = startChat(folder, {"--seed", "7", "--exchange", "Base/exchange.txt",
+                                         "--period", "0.01", "--turns", "1"});
+    ASSERT_TRUE(waitUntil([&] { return !slurp(folder.root() / "errors.txt").empty(); }));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::ofstream(folder.path("exchange.txt"), std::ios::binary) << "\xcf\xd0\xc8\xc2\xc5\xd2";
+    ASSERT_EQ(exitStatusOf(pid), 0);
+
+    EXPECT_EQ(splitLines(slurp(folder.root() / "errors.txt")),
+              Lines{"besedka-cli: Base/exchange.txt holds no phrase: waiting for a line"});
     EXPECT_EQ(withoutRemarks(splitLines(slurp(folder.root() / "output.txt"))),
               (Lines{"USER:     ПРИВЕТ.", "CPU:     Здравствуй!"}));
 }

@@ -219,7 +219,9 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
     answers.confirmFont(withStyle(regular(u"Liberation Mono"_s, 8), false, true, false, true));
     for (QAction* command : {menu().userLineFont, menu().systemLineFont, menu().inputFont})
         command->trigger();
+    menu().openEditor->trigger();
     window->exchangeMode().editor().pathEdit->setText(u"/tmp/exchange.txt"_s);
+    window->exchangeMode().editor().okButton->click();
     window->aboutWindow().setOuterHeight(327);
     const QColor lineColour = controls().transcript->lineColor();
     const FontSpec lineFont = controls().transcript->lineFont();
@@ -249,8 +251,8 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
     EXPECT_EQ(input.family(), u"Liberation Mono"_s);
     EXPECT_EQ(input.pointSize(), 8);
 
-    EXPECT_EQ(window->exchangeMode().editor().pathEdit->text(), u"D:\\Txt.Dat"_s);
-    EXPECT_EQ(window->exchangeMode().editor().periodBox->value(), 1000);
+    EXPECT_EQ(window->exchangeMode().editor().settings().path, u"D:\\Txt.Dat"_s);
+    EXPECT_EQ(window->exchangeMode().editor().settings().periodMs, 1000);
     EXPECT_EQ(window->aboutWindow().outerHeight(), 179);
     // What the transcript draws next is the user's choice until the next line is written.
     EXPECT_EQ(controls().transcript->lineColor(), lineColour);
@@ -259,9 +261,9 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
 
 TEST_F(AppearanceTest, TheFirstResetChangesThePeriodAndSoLosesItsMarkTheSecondKeepsIt) {
     openReady();
-    ASSERT_EQ(window->exchangeMode().editor().periodBox->value(), 1);
+    ASSERT_EQ(window->exchangeMode().editor().settings().periodMs, 1);
     window->appearance().resetSettings();
-    EXPECT_EQ(window->exchangeMode().editor().periodBox->value(), 1000);
+    EXPECT_EQ(window->exchangeMode().editor().settings().periodMs, 1000);
     EXPECT_FALSE(menu().resetSettings->isChecked());
 
     window->appearance().resetSettings();

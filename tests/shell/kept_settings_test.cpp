@@ -48,9 +48,7 @@ TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
     EXPECT_EQ(background(), QColor(0, 128, 0));
     EXPECT_EQ(window->choosers().userLineFont.font(),
               (FontSpec{u"Liberation Serif"_s, 14, true, false}));
-    EXPECT_EQ(editor().pathEdit->text(), u"/tmp/обмен.txt"_s);
-    EXPECT_TRUE(editor().readByTimerButton->isChecked());
-    EXPECT_EQ(editor().periodBox->value(), 5000);
+    EXPECT_EQ(editor().settings(), (ExchangeSettings{u"/tmp/обмен.txt"_s, true, 5000}));
     EXPECT_TRUE(menu().speedWord->isChecked());
     EXPECT_FALSE(menu().resetSettings->isChecked());
     EXPECT_TRUE(menu().conversationMode->isChecked()) << "a start always talks to the person";
@@ -82,14 +80,30 @@ TEST_F(KeptSettingsTest, AGarbledFileGivesTheStartValuesSilentlyAndIsRewrittenOn
     open();
     EXPECT_EQ(background(), kSilver);
     EXPECT_EQ(window->choosers().sharedColor.color(), QColor(Qt::black));
-    EXPECT_EQ(editor().periodBox->value(), 1);
-    EXPECT_EQ(editor().pathEdit->text(), u"D:\\Txt.Dat"_s);
+    EXPECT_EQ(editor().settings(), (ExchangeSettings{u"D:\\Txt.Dat"_s, false, 1}));
     EXPECT_TRUE(menu().resetSettings->isChecked());
     EXPECT_TRUE(boxes.texts().isEmpty());
     EXPECT_EQ(folder.read(kSettings), garbage);
 
     chooseWindowColor(Qt::darkRed);
     EXPECT_EQ(folder.read(kSettings).find("PNG"), std::string::npos);
+}
+
+TEST_F(KeptSettingsTest, TheEditorOpensOnTheKeptExchangeSettingsAndCancelKeepsThem) {
+    folder.write(kSettings, "[exchange]\nfile=/tmp/kept.txt\nonPeriod=true\nperiod=3000\n");
+    open();
+    menu().openEditor->trigger();
+    EXPECT_EQ(editor().pathEdit->text(), u"/tmp/kept.txt"_s);
+    EXPECT_TRUE(editor().readByTimerButton->isChecked());
+    EXPECT_EQ(editor().periodBox->value(), 3);
+    editor().periodBox->setValue(1);
+    editor().cancelButton->click();
+    EXPECT_EQ(editor().settings(), (ExchangeSettings{u"/tmp/kept.txt"_s, true, 3000}));
+
+    // A timer under a second would poll at every tick: the start's trigger instead.
+    folder.write(kSettings, "[exchange]\nonPeriod=true\nperiod=1\n");
+    restart();
+    EXPECT_EQ(editor().settings(), (ExchangeSettings{u"D:\\Txt.Dat"_s, false, 1}));
 }
 
 TEST_F(KeptSettingsTest, AnUnwritableFolderSaysSoOnceAndTheChoiceStillHolds) {
@@ -100,6 +114,16 @@ TEST_F(KeptSettingsTest, AnUnwritableFolderSaysSoOnceAndTheChoiceStillHolds) {
     EXPECT_EQ(background(), QColor(Qt::darkCyan));
     ASSERT_EQ(boxes.texts().size(), 1);
     EXPECT_TRUE(boxes.texts().front().startsWith(u"Настройки не удалось сохранить"_s));
+}
+
+// The reset once did nothing and said nothing where the file could not be removed: the choices
+// the user meant to drop came back at the next start.
+TEST_F(KeptSettingsTest, AResetThatCannotForgetTheKeptSettingsSaysSo) {
+    folder.write(std::string(kSettings) + "/in the way", "a folder where the file should be");
+    open();
+    menu().resetSettings->trigger();
+    ASSERT_EQ(boxes.texts().size(), 1);
+    EXPECT_TRUE(boxes.texts().front().startsWith(u"Настройки не удалось сбросить"_s));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QTextBlock>
+#include <QTextDocument>
 #include <filesystem>
 
 namespace besedka::test {
@@ -22,6 +23,15 @@ QColor lastLineColor(const MainWindow& shown) {
         .charFormat()
         .foreground()
         .color();
+}
+
+// The colour each line is drawn in, from the first.
+QList<QColor> lineColors(const MainWindow& shown) {
+    QList<QColor> colors;
+    const QTextDocument* document = shown.controls().transcript->document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        colors.append(block.begin().fragment().charFormat().foreground().color());
+    return colors;
 }
 
 class RemarksTest : public WindowTest {
@@ -47,6 +57,36 @@ TEST_F(RemarksTest, TheIdleRemarkComesBetweenSixtyAndNinetySecondsOfSilence) {
     EXPECT_EQ(toQString(window->conversation().engine().state().reply), u"Ты здесь?"_s);
     EXPECT_EQ(window->sounds().systemSound.playRequests(), 1);
     EXPECT_LE(window->conversation().idleSeconds(), 30);
+}
+
+// The remark takes the shared chooser's colour, which the background was just chosen with: it was
+// drawn white on white.
+TEST_F(RemarksTest, ARemarkInTheBackgroundsColourIsDrawnInOneThatReads) {
+    openReady();
+    {
+        ChooserAnswers answers;
+        answers.confirmColor(Qt::white);
+        menu().transcriptColor->trigger();
+    }
+    tickIdle(90);
+    ASSERT_EQ(transcript(), QStringList{u"Ты здесь?"_s});
+    EXPECT_EQ(lastLineColor(*window), QColor(Qt::black));
+    EXPECT_EQ(controls().transcript->lineColor(), QColor(Qt::white)) << "the choice stays";
+
+    // Too close to read counts as the same; a colour that reads is kept.
+    window->choosers().sharedColor.setColor(QColor(255, 255, 200));
+    window->conversation().sayRemark(toEngineText(u"Бледно-жёлтая."_s));
+    EXPECT_EQ(lastLineColor(*window), QColor(Qt::black));
+    window->choosers().sharedColor.setColor(Qt::darkMagenta);
+    window->conversation().sayRemark(toEngineText(u"Пурпурная."_s));
+    EXPECT_EQ(lastLineColor(*window), QColor(Qt::darkMagenta));
+
+    // On a background it reads on, a line takes its own colour again; on a dark one, white.
+    const QColor white(Qt::white), black(Qt::black), magenta(Qt::darkMagenta);
+    paintBackground(controls().transcript, QPalette::Base, magenta);
+    EXPECT_EQ(lineColors(*window), (QList<QColor>{white, QColor(255, 255, 200), white}));
+    paintBackground(controls().transcript, QPalette::Base, white);
+    EXPECT_EQ(lineColors(*window), (QList<QColor>{black, black, magenta}));
 }
 
 TEST_F(RemarksTest, ATurnStartsTheSilenceAgain) {
@@ -122,12 +162,26 @@ TEST_F(RemarksTest, TheFollowUpRemarkComesAtTheSecondTickOrTheFirstAfterACarryOv
 
 class ModesTest : public WindowTest {
 protected:
-    // An exchange file named by its full path, as a user would name it.
+    // An exchange file named by its full path, as a user would name it in the editor.
     std::string exchangeFile(const std::vector<std::string>& lines) {
         folder.writeLines(kExchange, lines);
         const QString path = QString::fromStdString((folder.path() / kExchange).string());
-        window->exchangeMode().editor().pathEdit->setText(path);
+        confirmPath(*window, path);
         return path.toStdString();
+    }
+
+    // What the user confirms in the editor of one copy.
+    static void confirmPath(MainWindow& copy, const QString& path) {
+        copy.menu().openEditor->trigger();
+        copy.exchangeMode().editor().pathEdit->setText(path);
+        copy.exchangeMode().editor().okButton->click();
+    }
+    static void confirmTimerTrigger(MainWindow& copy, int seconds) {
+        copy.menu().openEditor->trigger();
+        ExchangeEditor& editor = copy.exchangeMode().editor();
+        editor.readByTimerButton->click();
+        editor.periodBox->setValue(seconds);
+        editor.okButton->click();
     }
 
     std::vector<std::string> exchangeLines() const { return folder.readLines(kExchange); }
@@ -166,22 +220,25 @@ TEST_F(ModesTest, TheEditorConvertsSecondsOnlyWhenConfirmed) {
     openReady();
     ExchangeEditor& editor = window->exchangeMode().editor();
     const std::pair<int, int> confirmed[] = {{5, 5000}, {36, 36000}, {100, 36000}};
+    int shownSeconds = 1;
     for (const auto& [seconds, milliseconds] : confirmed) {
         menu().openEditor->trigger();
         EXPECT_FALSE(window->isEnabled());
         EXPECT_FALSE(window->controlStates().controlStateTimer().enabled());
         EXPECT_TRUE(editor.isVisible());
-        EXPECT_EQ(editor.periodBox->value(), 1);
+        EXPECT_EQ(editor.periodBox->value(), shownSeconds) << "the period in force";
         editor.periodBox->setValue(seconds);
         editor.okButton->click();
-        EXPECT_EQ(editor.periodBox->value(), milliseconds) << seconds;
+        EXPECT_EQ(editor.settings().periodMs, milliseconds) << seconds;
         EXPECT_TRUE(window->isEnabled());
         EXPECT_TRUE(window->controlStates().controlStateTimer().enabled());
         EXPECT_FALSE(editor.isVisible());
+        shownSeconds = milliseconds / 1000;
     }
     menu().openEditor->trigger();
+    editor.periodBox->setValue(9);
     editor.cancelButton->click();
-    EXPECT_EQ(editor.periodBox->value(), 1);
+    EXPECT_EQ(editor.settings().periodMs, 36000);
 
     // The window manager's close button, where it draws one anyway, cancels.
     menu().openEditor->trigger();
@@ -195,15 +252,20 @@ TEST_F(ModesTest, TheEditorConvertsSecondsOnlyWhenConfirmed) {
     EXPECT_EQ(editor.periodBox->number(), 1);
 }
 
-TEST_F(ModesTest, AnyChangeOfTheExchangeSettingsClearsTheDefaultsMark) {
+TEST_F(ModesTest, AConfirmedChangeOfThePathOrThePeriodClearsTheDefaultsMark) {
     openReady();
-    window->exchangeMode().editor().periodBox->setValue(1000);
+    ExchangeEditor& editor = window->exchangeMode().editor();
     menu().resetSettings->setChecked(true);
     menu().openEditor->trigger();
+    editor.pathEdit->setText(u"/tmp/другой.txt"_s);
+    editor.cancelButton->click();
+    EXPECT_TRUE(menu().resetSettings->isChecked()) << "nothing changed";
+
+    confirmPath(*window, u"/tmp/другой.txt"_s);
     EXPECT_FALSE(menu().resetSettings->isChecked());
 
     menu().resetSettings->setChecked(true);
-    window->exchangeMode().editor().pathEdit->setText(u"/tmp/другой.txt"_s);
+    confirmTimerTrigger(*window, 4);
     EXPECT_FALSE(menu().resetSettings->isChecked());
 }
 
@@ -211,9 +273,9 @@ TEST_F(ModesTest, ThePeriodTriggerAnswersTheFirstLineAndWritesTheReplyBack) {
     openReady();
     exchangeFile({"Привет.", "вторая строка", "третья"});
     ExchangeEditor& editor = window->exchangeMode().editor();
+    menu().openEditor->trigger();
     editor.readByTimerButton->click();
     EXPECT_TRUE(editor.periodBox->isEnabled());
-    menu().openEditor->trigger();
     editor.periodBox->setValue(5);
     editor.okButton->click();
     menu().exchangeMode->trigger();
@@ -227,17 +289,41 @@ TEST_F(ModesTest, ThePeriodTriggerAnswersTheFirstLineAndWritesTheReplyBack) {
     EXPECT_EQ(window->conversation().idleSeconds(), 0);
 }
 
-TEST_F(ModesTest, CancellingRightAfterOpeningLeavesOneMillisecondAtTheFastRate) {
+// The editor's fields are a draft: with the timer at 2 s, a cancelled editor once left the poll
+// at 1 ms, one copy answering itself hundreds of times a second.
+TEST_F(ModesTest, CancelLeavesTheSettingsAsTheyWereAndNothingTypedActsBeforeConfirmation) {
     openReady();
-    exchangeFile({"Привет."});
-    ExchangeEditor& editor = window->exchangeMode().editor();
-    editor.readByTimerButton->click();
-    menu().openEditor->trigger();
-    editor.cancelButton->click();
+    const QString path = QString::fromStdString(exchangeFile({"Привет."}));
+    confirmTimerTrigger(*window, 2);
     menu().exchangeMode->trigger();
-    window->exchangeMode().pollExchangeFile();
-    EXPECT_EQ(window->exchangeMode().exchangePollTimer().interval(), 1);
-    EXPECT_EQ(window->exchangeMode().exchangePollTimer().tickIntervalMs(), Timer::kFastRateMs);
+    ExchangeEditor& editor = window->exchangeMode().editor();
+    const ExchangeSettings inForce{path, true, 2000};
+    ASSERT_EQ(editor.settings(), inForce);
+
+    for (int opening = 0; opening < 2; ++opening) {
+        menu().openEditor->trigger();
+        EXPECT_EQ(editor.pathEdit->text(), path);
+        EXPECT_TRUE(editor.readByTimerButton->isChecked());
+        EXPECT_FALSE(editor.readOnEnterButton->isChecked());
+        EXPECT_TRUE(editor.periodBox->isEnabled());
+        EXPECT_EQ(editor.periodBox->value(), 2);
+
+        // The poll goes on while the editor is open, on the settings in force.
+        editor.pathEdit->setText(u"/nowhere/Txt.Dat"_s);
+        editor.periodBox->setValue(7);
+        editor.readOnEnterButton->click();
+        const auto linesBefore = transcript().size();
+        window->exchangeMode().pollExchangeFile();
+        EXPECT_EQ(window->exchangeMode().exchangePollTimer().interval(), 2000);
+        EXPECT_EQ(transcript().size(), linesBefore + 2) << "a turn on the file in force";
+
+        editor.cancelButton->click();
+        EXPECT_EQ(editor.settings(), inForce);
+        window->exchangeMode().pollExchangeFile();
+        EXPECT_EQ(window->exchangeMode().exchangePollTimer().interval(), 2000);
+        EXPECT_EQ(window->exchangeMode().exchangePollTimer().tickIntervalMs(), 2000);
+    }
+    EXPECT_TRUE(boxes.texts().isEmpty());
 }
 
 TEST_F(ModesTest, TheEnterTriggerWaitsForEnterThenAnswersTheFileWithAnEmptyInput) {
@@ -291,7 +377,7 @@ TEST_F(ModesTest, AnExchangeFileWithNulBytesIsNeitherAnsweredNorWritten) {
     for (int tick = 0; tick < 3; ++tick)
         runGuarded([this] { window->exchangeMode().pollExchangeFile(); }, ErrorSource::TimerTick);
     controls().enterButton->click();
-    window->exchangeMode().editor().readByTimerButton->click();
+    confirmTimerTrigger(*window, 1);
     runGuarded([this] { window->exchangeMode().pollExchangeFile(); }, ErrorSource::TimerTick);
 
     EXPECT_EQ(boxes.texts(), QStringList{QString::fromStdString("Not a text file " + path)});
@@ -314,10 +400,9 @@ TEST_F(ModesTest, TwoCopiesTalkThroughOneFile) {
     second.conversation().playDialogueStartAnimation();
 
     const std::string path = exchangeFile({"Привет."});
-    second.exchangeMode().editor().pathEdit->setText(QString::fromStdString(path));
-    for (ExchangeEditor* editor :
-         {&window->exchangeMode().editor(), &second.exchangeMode().editor()})
-        editor->readByTimerButton->click();
+    confirmPath(second, QString::fromStdString(path));
+    for (MainWindow* copy : {window.get(), &second})
+        confirmTimerTrigger(*copy, 1);
     auto tick = [](MainWindow& copy, const WorkFolder& in) {
         std::filesystem::current_path(in.path());
         copy.exchangeMode().pollExchangeFile();

@@ -71,6 +71,24 @@ TEST_F(SettingsFileTest, GarbageAndValuesOutOfRangeReadAsNothingUntilTheNextSave
     EXPECT_EQ(rewritten.color(u"colors/short"_s), std::nullopt);
 }
 
+// Qt keeps the first error it meets: a garbled file's format error once hid the write that failed
+// after it, and the choice was lost without a word.
+TEST_F(SettingsFileTest, AWriteThatFailsOverAGarbledFileIsReported) {
+    // A name as long as names go: the file reads, but the temporary file of a save, whose name is
+    // longer, cannot be made beside it.
+    const std::string longest(255, 'c');
+    folder.write(longest, "\x89PNG\0\x01[[[\n"s);
+    SettingsFile settings(file(longest));
+    settings.putNumber(u"exchange/period"_s, 5);
+    EXPECT_FALSE(settings.save());
+
+    SettingsFile mended(file("besedka.conf"));
+    folder.write("besedka.conf", "\x89PNG\0\x01[[[\n"s);
+    mended.putNumber(u"exchange/period"_s, 5);
+    EXPECT_TRUE(mended.save()) << "a garbled file that can be replaced is";
+    EXPECT_EQ(mended.number(u"exchange/period"_s, 1, 36000), 5);
+}
+
 TEST_F(SettingsFileTest, AFontTheChooserWouldNotOfferReadsAsNothing) {
     SettingsFile settings(file());
     settings.putFont(u"input"_s, {u"Arial"_s, 12});
@@ -128,6 +146,8 @@ TEST_F(SettingsFileTest, EveryChoiceIsKeptAndABadOneLeavesItsStartValue) {
     folder.write("config/besedka/besedka.conf", garbled);
     ChosenSettings expected = chosen;
     expected.exchangePeriod = ChosenSettings{}.exchangePeriod;
+    // The timer goes with its period: without it, it would poll at every tick.
+    expected.exchangeOnPeriod = ChosenSettings{}.exchangeOnPeriod;
     expected.userLineColor = ChosenSettings{}.userLineColor;
     EXPECT_EQ(readChosenSettings(settings, ChosenSettings{}), expected);
 }

@@ -199,19 +199,51 @@ TEST_F(StartUpTest, ControlStatesFollowTheInputAndTheTranscript) {
     EXPECT_EQ(QApplication::focusWidget(), controls().transcript);
 }
 
+// The command line of a program started in the scratch folder, with its data folder and home
+// there, with a display (offscreen) or without one.
+std::string startedIn(const TempFolder& folder, bool display, const std::string& args) {
+    const std::string scratch = folder.path().string();
+    return std::string("timeout 20 env ") +
+           (display ? "QT_QPA_PLATFORM=offscreen "
+                    : "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ") +
+           "XDG_DATA_HOME='" + scratch + "/data' HOME='" + scratch + "/home' " BESEDKA_PROGRAM " " +
+           args;
+}
+
 // As a terminal without a display would start it: no window, no dialogue, no data folder made.
 TEST(ProgramStart, VersionIsPrintedWithoutADisplay) {
     TempFolder folder;
-    const std::string scratch = folder.path().string();
-    const ProgramRun run =
-        runInFolder(folder, "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME='" +
-                                scratch + "/data' HOME='" + scratch + "/home' " BESEDKA_PROGRAM
-                                " --version",
-                    "Привет\n");
+    const ProgramRun run = runInFolder(folder, startedIn(folder, false, "--version"), "Привет\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "besedka " BESEDKA_VERSION "\n");
     EXPECT_EQ(run.err, "");
     EXPECT_FALSE(folder.exists("data") || folder.exists("home")) << "the program started";
+}
+
+// Once it opened a window, or without a display started a terminal dialogue.
+TEST(ProgramStart, HelpIsPrintedAndNothingElseDone) {
+    for (const bool display : {true, false}) {
+        TempFolder folder;
+        const ProgramRun run =
+            runInFolder(folder, startedIn(folder, display, "--help"), "Привет\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(run.out.starts_with("Usage: besedka")) << run.out;
+        for (const char* named : {"--version", "$XDG_DATA_HOME/besedka", "besedka.conf", "DISPLAY"})
+            EXPECT_NE(run.out.find(named), std::string::npos) << named;
+        EXPECT_EQ(run.err, "");
+        EXPECT_FALSE(folder.exists("data") || folder.exists("home")) << "the program started";
+    }
+}
+
+// Run from its build folder, where no share/besedka was ever installed, it once said "Cannot
+// open file .../share/besedka" and left an empty data folder behind.
+TEST(ProgramStart, FromTheBuildFolderItTakesTheShippedDataOfItsSourceTree) {
+    TempFolder folder;
+    const ProgramRun run = runInFolder(folder, startedIn(folder, false, ""), "Привет\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("USER:     Привет."), std::string::npos) << run.out;
+    EXPECT_TRUE(folder.exists("data/besedka/Base/Words.Dat"));
+    EXPECT_TRUE(folder.exists("data/besedka/Sound"));
 }
 
 } // namespace

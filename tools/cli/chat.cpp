@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// besedka-cli chat: the dialogue engine in a terminal, in the folder that holds Base\.
+// besedka-cli chat: the dialogue engine in a terminal, on the knowledge base of the folder the
+// desktop program would work in.
 #include "engine/phrase.h"
 #include "engine/plain_view.h"
 #include "engine/session_log.h"
@@ -7,6 +8,7 @@
 #include "platform/core/clock.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
+#include "platform/core/paths.h"
 #include "tools/cli/commands.h"
 
 #include <charconv>
@@ -16,6 +18,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -161,15 +164,13 @@ void waitFor(std::chrono::duration<double> period) {
             kSlice, until - std::chrono::steady_clock::now()));
 }
 
-// A file error ends the step that failed and is shown; the chat goes on.
-template <typename Step> bool guarded(Step step) {
-    try {
-        step();
-        return true;
-    } catch (const FileError& e) {
-        trouble(e.what());
-        return false;
-    }
+// A relative exchange path names a file where the user stood when the chat entered another
+// folder for its knowledge base.
+std::string fromFolderLeft(const std::filesystem::path& left, const std::string& spelledPath) {
+    std::error_code error;
+    if (paths::resolve(spelledPath).is_absolute() || left == std::filesystem::current_path(error))
+        return spelledPath;
+    return cp1251::fromUtf8(left.string()) + '/' + spelledPath;
 }
 
 // The main window's objects and timers, played out one line of input after another.
@@ -202,11 +203,13 @@ public:
     }
 
     // One turn per period on the exchange file, until the turns are done, a farewell reply or
-    // Ctrl+C. A file that cannot be read is reported at most once a second and polled again.
+    // Ctrl+C. A file that cannot be read is reported at most once a second and polled again; a
+    // file without a phrase is said once, until a phrase comes.
     void converseThrough(const ExchangeOptions& exchange) {
         printer_.showUserLines();
         long long turns = 0;
         std::optional<std::chrono::steady_clock::time_point> lastReport;
+        bool waitSaid = false;
         while (!view_.closing() && !interrupted && (!exchange.turns || turns < *exchange.turns)) {
             waitFor(exchange.period);
             if (interrupted)
@@ -221,19 +224,46 @@ public:
                 }
                 continue;
             }
+            if (phraseAtEntry(exchange_.get(0)).empty()) {
+                if (!std::exchange(waitSaid, true))
+                    sayWaiting(exchange.path);
+                continue;
+            }
+            waitSaid = false;
             if (takeTurn(exchange_.get(0), Mode::CpuCpu, exchange.path))
                 ++turns;
         }
     }
 
-    bool recordSession() {
-        return guarded([this] {
+    void recordSession() {
+        guarded([this] {
             const LocalMoment now = localMoment();
             appendSessionRecord(workingList_, session_, now.date, now.time);
         });
     }
 
+    // Whether a file failed the greeting, a turn or the record: the chat went on without it,
+    // but what it should have learned or written may be lost.
+    bool anyFileFailed() const { return anyFileFailed_; }
+
 private:
+    // A file error ends the step that failed and is shown; the chat goes on.
+    template <typename Step> bool guarded(Step step) {
+        try {
+            step();
+            return true;
+        } catch (const FileError& e) {
+            trouble(e.what());
+            anyFileFailed_ = true;
+            return false;
+        }
+    }
+
+    static void sayWaiting(const std::string& exchangePath) {
+        std::fprintf(stderr, "besedka-cli: %s holds no phrase: waiting for a line\n",
+                     cp1251::toUtf8(exchangePath).c_str());
+    }
+
     // Whether a turn was taken: an empty phrase takes none.
     bool takeTurn(const std::string& phrase, Mode mode, const std::string& exchangePath = {}) {
         bool taken = false;
@@ -270,14 +300,21 @@ private:
     bool typedInput_;
     bool prompt_;
     SessionPrinter printer_;
+    bool anyFileFailed_ = false;
 };
 
 } // namespace
 
 int runChat(const std::vector<std::string>& args) {
-    const auto options = parseChatOptions(args);
+    auto options = parseChatOptions(args);
     if (!options)
         return kTrouble;
+    std::error_code error;
+    const std::filesystem::path left = std::filesystem::current_path(error);
+    if (!enterKnowledgeFolder())
+        return kTrouble;
+    if (options->exchange)
+        options->exchange->path = fromFolderLeft(left, options->exchange->path);
     const auto random = randomSource(options->seed);
     std::setlocale(LC_TIME, "");
     Chat chat(*random, !options->exchange);
@@ -288,7 +325,8 @@ int runChat(const std::vector<std::string>& args) {
     } else {
         chat.converse();
     }
-    return chat.recordSession() ? kFine : kTrouble;
+    chat.recordSession();
+    return chat.anyFileFailed() ? kTrouble : kFine;
 }
 
 } // namespace besedka::cli

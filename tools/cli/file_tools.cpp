@@ -8,6 +8,7 @@
 #include "platform/core/folder_lock.h"
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"
+#include "platform/core/start_folder.h"
 #include "tools/cli/commands.h"
 
 #include <algorithm>
@@ -68,12 +69,23 @@ std::unique_ptr<RandomSource> randomSource(std::optional<std::uint32_t> seed) {
     return std::make_unique<ClockRandom>();
 }
 
+bool enterKnowledgeFolder() {
+    try {
+        start_folder::enterForThisProgram();
+        return true;
+    } catch (const FileError& e) {
+        trouble(e.what());
+        return false;
+    }
+}
+
 int runCat(const std::vector<std::string>& args) {
     if (args.size() != 1)
         return trouble("usage: besedka-cli cat FILE");
     LineList list;
     try {
-        list.load(spelled(args[0]));
+        // A picture or an archive printed as text would only fill the terminal with garbage.
+        list.loadText(spelled(args[0]));
     } catch (const FileError& e) {
         return trouble(e.what());
     }
@@ -93,11 +105,16 @@ int runCat(const std::vector<std::string>& args) {
 
 // The lines come in UTF-8, or in Windows-1251 with --cp1251. Anything that would not come back
 // as it went in is refused before the file is touched: one stray byte must not turn a whole
-// base into mojibake.
+// base into mojibake, and an input that never came (a redirection from the wrong file, a
+// pipe whose writer failed) must not empty it.
 int runWrite(const std::vector<std::string>& args) {
-    const bool windows1251 = !args.empty() && args[0] == "--cp1251";
-    if (args.size() != (windows1251 ? 2u : 1u))
-        return trouble("usage: besedka-cli write [--cp1251] FILE < LINES");
+    const auto given = [&args](const char* option) {
+        return std::find(args.begin(), args.end(), option) != args.end();
+    };
+    const bool windows1251 = given("--cp1251");
+    const bool allowEmpty = given("--allow-empty");
+    if (args.size() != 1u + windows1251 + allowEmpty || args.back().starts_with("--"))
+        return trouble("usage: besedka-cli write [--cp1251] [--allow-empty] FILE < LINES");
     const std::string path = spelled(args.back());
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     std::vector<std::string> lines;
@@ -115,6 +132,9 @@ int runWrite(const std::vector<std::string>& args) {
             return trouble(*problem);
         lines = parseLines(cp1251::fromUtf8(text));
     }
+    if (lines.empty() && !allowEmpty)
+        return trouble("no lines on standard input: " + path +
+                       " left as it is (--allow-empty writes an empty file)");
     try {
         // Never between the load and the save of a running program's learning step.
         const FolderLock lock(path);
@@ -130,20 +150,18 @@ namespace {
 struct LintOptions {
     bool authoring = false;
     std::optional<std::string> corpus; // UTF-8 path of ordinary sentences
-    std::string path = base_files::kWords;
+    std::optional<std::string> path;   // none: Base\Words.Dat of the knowledge folder
 };
 
 std::optional<LintOptions> parseLintOptions(const std::vector<std::string>& args) {
     LintOptions options;
-    bool pathGiven = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--authoring") {
             options.authoring = true;
         } else if (args[i] == "--corpus" && i + 1 < args.size()) {
             options.corpus = args[++i];
-        } else if (!args[i].starts_with("--") && !pathGiven) {
+        } else if (!args[i].starts_with("--") && !options.path) {
             options.path = spelled(args[i]);
-            pathGiven = true;
         } else {
             return std::nullopt;
         }
@@ -194,7 +212,9 @@ int runLint(const std::vector<std::string>& args) {
     const auto options = parseLintOptions(args);
     if (!options)
         return trouble("usage: besedka-cli lint [--authoring [--corpus TEXT]] [FILE]");
-    const std::string& path = options->path;
+    if (!options->path && !enterKnowledgeFolder())
+        return kTrouble;
+    const std::string path = options->path.value_or(base_files::kWords);
     const std::string where = cp1251::toUtf8(path);
     LineList base;
     try {
@@ -234,6 +254,8 @@ int runLint(const std::vector<std::string>& args) {
 int runStats(const std::vector<std::string>& args) {
     if (!args.empty())
         return trouble("usage: besedka-cli stats");
+    if (!enterKnowledgeFolder())
+        return kTrouble;
     LineList workingList;
     try {
         workingList.load(base_files::kWords);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/command_line.h"
 #include "platform/core/cp1251.h"
+#include "platform/core/file_error.h"
+#include "platform/core/start_folder.h"
 #include "tools/cli/commands.h"
 
 #include <cstdio>
@@ -10,13 +12,15 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: besedka-cli COMMAND [ARGS]\n"
-    "Terminal tools for Besedka's knowledge base, run in the folder that holds Base/.\n"
+    "Terminal tools for Besedka's knowledge base.\n"
     "\n"
-    "  cat FILE      print the lines of a line file (RTF or plain text) as UTF-8\n"
-    "  write [--cp1251] FILE\n"
+    "  cat FILE      print the lines of a line file (RTF or plain text) as UTF-8; a file with\n"
+    "                NUL bytes is no text and is refused\n"
+    "  write [--cp1251] [--allow-empty] FILE\n"
     "                save UTF-8 lines from standard input as FILE in the program's form; a\n"
     "                line that is not UTF-8 or holds a character Windows-1251 lacks is named\n"
-    "                and nothing is written (--cp1251: the lines are Windows-1251)\n"
+    "                and nothing is written (--cp1251: the lines are Windows-1251); input\n"
+    "                without a line is refused unless --allow-empty is given\n"
     "  lint [--authoring [--corpus TEXT]] [FILE]\n"
     "                report phrase-base lines that break the format, are longer than reading\n"
     "                takes, or can never be used (default Base/Words.Dat); exit status 1\n"
@@ -39,7 +43,23 @@ constexpr const char* kUsage =
     "  --help        print this help\n"
     "  --version     print the version\n"
     "\n"
-    "Exit status: 0 fine, 1 findings, 2 usage or file error.\n";
+    "FILE is found from the current folder. lint without FILE, stats and chat work on the\n"
+    "knowledge base of the desktop program: in the current folder when it holds Base/Words.Dat,\n"
+    "else in the data folder $XDG_DATA_HOME/besedka (~/.local/share/besedka without it), which\n"
+    "is made and given the shipped files it lacks on first use.\n"
+    "\n"
+    "Exit status: 0 fine, 1 findings, 2 usage or file error (chat: any file that failed).\n";
+
+// The folder the knowledge-base commands would work in, from here.
+void printKnowledgeFolder() {
+    try {
+        const std::string folder = besedka::start_folder::folderForThisProgram().string();
+        std::printf("\nKnowledge base from here: %s\n", folder.c_str());
+    } catch (const besedka::FileError& e) {
+        std::printf("\nKnowledge base from here: none (%s)\n",
+                    besedka::cp1251::toUtf8(e.what()).c_str());
+    }
+}
 
 using Command = int (*)(const std::vector<std::string>&);
 
@@ -60,6 +80,7 @@ int main(int argc, char** argv) {
     namespace command_line = besedka::command_line;
     if (command_line::hasOption(argc, argv, {"--help", "-h"})) {
         std::fputs(kUsage, stdout);
+        printKnowledgeFolder();
         return besedka::cli::kFine;
     }
     if (command_line::hasOption(argc, argv, {"--version"})) {

@@ -88,7 +88,7 @@ private:
 
 int runWhy(const std::vector<std::string>& args) {
     const auto options = parseWhyOptions(args);
-    if (!options)
+    if (!options || !enterKnowledgeFolder())
         return kTrouble;
     const std::unique_ptr<RandomSource> random = randomSource(options->seed);
     DryRun dialogue(*random);
