@@ -17,7 +17,7 @@ bool Engine::runTurn(const std::string& text, const std::string& previousTranscr
     const std::string phrase = phraseAtEntry(text);
     if (phrase.empty())
         return false;
-    startTurn(phrase);
+    startTurn(phrase, mode);
     selectReply(previousTranscriptLine);
     finishTurn(mode, exchangePath);
     return true;
@@ -49,7 +49,12 @@ TurnContext Engine::context() {
     return TurnContext{state_, window_.workingList, words_, window_.random, window_.view};
 }
 
-void Engine::startTurn(const std::string& phrase) {
+void Engine::logRemark(const std::string& remark) {
+    state_.reply = remark;
+    logLine(Speaker::Besedka, remark);
+}
+
+void Engine::startTurn(const std::string& phrase, Mode mode) {
     window_.random.reseed();
     state_.topicMarked = false;
     // The window's other handlers load their files into the working list between turns.
@@ -58,7 +63,8 @@ void Engine::startTurn(const std::string& phrase) {
     state_.userPhrase = normalisePhrase(phrase);
     window_.view.playPhraseSound();
     window_.view.showUserLine(state_.userPhrase);
-    window_.sessionLog.add(kUserPrefix + state_.userPhrase);
+    // In the Cpu\Cpu mode the phrase is the other copy's reply.
+    logLine(mode == Mode::CpuCpu ? Speaker::OtherCopy : Speaker::Person, state_.userPhrase);
 }
 
 void Engine::selectReply(const std::string& previousTranscriptLine) {
@@ -90,7 +96,13 @@ void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
 void Engine::saySystemLine(const std::string& line) {
     window_.view.playSystemSound();
     window_.view.showSystemLine(line);
-    window_.sessionLog.add(kCpuPrefix + line);
+    logLine(Speaker::Besedka, line);
+}
+
+void Engine::logLine(Speaker speaker, const std::string& line) {
+    window_.sessionLog.add((speaker == Speaker::Besedka ? kCpuPrefix : kUserPrefix) + line);
+    if (window_.history != nullptr)
+        window_.history->append(speaker, line);
 }
 
 } // namespace besedka

@@ -31,6 +31,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     menu.systemMenu = bar->addMenu(QStringLiteral("&Система"));
     menu.newDialogue = menu.systemMenu->addAction(QStringLiteral("&Новый диалог"));
+    menu.history = menu.systemMenu->addAction(QStringLiteral("&История бесед"));
     menu.completeWord = addSeparatorCommand(window, menu.systemMenu, QKeyCombination(Qt::Key_F5));
     menu.knowledgeMenu = menu.systemMenu->addMenu(QStringLiteral("&Подробнее о базе:"));
     menu.incomingCount = menu.knowledgeMenu->addAction(QStringLiteral("&Входящие выражения:"));

@@ -12,6 +12,7 @@ namespace besedka {
 struct MainMenu {
     QMenu* systemMenu; // "&Система"
     QAction* newDialogue;
+    QAction* history;      // "&История бесед"
     QAction* completeWord; // F5
     QMenu* knowledgeMenu;  // "&Подробнее о базе:"
     QAction* incomingCount;

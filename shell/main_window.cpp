@@ -45,7 +45,7 @@ QPushButton* flatButton(QWidget* parent, const QString& text, const QRect& geome
 
 } // namespace
 
-MainWindow::MainWindow(RandomSource& random) {
+MainWindow::MainWindow(RandomSource& random, const Clock& clock) {
     setWindowTitle(caption());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -53,7 +53,7 @@ MainWindow::MainWindow(RandomSource& random) {
     setFont(QFont(defaultFont().name, defaultFont().pointSize));
     buildControls();
     menu_ = buildMainMenu(*this);
-    composeParts(random);
+    composeParts(random, clock);
     setFixedSize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
     connectCommands();
     // A kept Speed Word whose dictionary is gone is reported, and the rest still applies.
@@ -110,14 +110,14 @@ void MainWindow::buildControls() {
 
 // In the order the program was always created in: the conversation loads the phrase base, then
 // the editor, the About window and the keyboard follow, hidden.
-void MainWindow::composeParts(RandomSource& random) {
+void MainWindow::composeParts(RandomSource& random, const Clock& clock) {
     controlStates_ = std::make_unique<ControlStates>(ControlStates::Controls{
         this, controls_.transcript, controls_.inputLine, controls_.sayButton,
         controls_.layoutButton, controls_.enterButton, controls_.undoButton, menu_.undo});
     conversation_ = std::make_unique<Conversation>(
         Conversation::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton,
                                controls_.statusBar},
-        sounds_, choosers_, random);
+        sounds_, choosers_, random, clock);
     speedWord_ = std::make_unique<SpeedWord>(SpeedWord::Controls{
         controls_.inputLine, controls_.statusBar, menu_.speedWord, menu_.completeWord});
     reservedCharacterGuard_ =
@@ -132,6 +132,7 @@ void MainWindow::composeParts(RandomSource& random) {
                                menu_.resetSettings},
         *conversation_, *controlStates_, font());
     aboutWindow_ = std::make_unique<AboutWindow>(*controlStates_, font());
+    historyWindow_ = std::make_unique<HistoryWindow>(font());
     keyboard_ = std::make_unique<OnScreenKeyboard>(controls_.inputLine, *conversation_, *speedWord_,
                                                    *controlStates_, font());
     appearance_ = std::make_unique<Appearance>(
@@ -195,6 +196,7 @@ void MainWindow::connectCommands() {
     connectHandler(menu_.newDialogue, &QAction::triggered, conversation,
                    &Conversation::startNewDialogue);
     connectHandler(menu_.exit, &QAction::triggered, conversation, &Conversation::exitWithRecord);
+    connectHandler(menu_.history, &QAction::triggered, *historyWindow_, &HistoryWindow::open);
 
     connectCheckCommand(menu_.conversationMode, *exchangeMode_,
                         &ExchangeMode::switchToConversationMode);

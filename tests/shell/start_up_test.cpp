@@ -92,6 +92,7 @@ TEST_F(StartUpTest, TheMenuTreeHoldsEveryCommandInItsPlace) {
     open();
     const QStringList expected = {u"&Система"_s,
                                   u"  &Новый диалог"_s,
+                                  u"  &История бесед"_s,
                                   u"  -"_s,
                                   u"  &Подробнее о базе:"_s,
                                   u"    &Входящие выражения:"_s,
@@ -162,7 +163,7 @@ TEST_F(StartUpTest, AMissingPhraseBaseIsReportedAndNeverLocksTheInput) {
 TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
     folder.remove("Sound/Close.wav");
     try {
-        MainWindow unopened(random);
+        MainWindow unopened(random, clock);
         ADD_FAILURE() << "the window opened without its closing sound";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file Sound\\Close.wav");

@@ -26,6 +26,10 @@ constexpr const char* kUsage =
     "  chat [--seed N] --exchange FILE [--period SECONDS] [--turns N]\n"
     "                answer the first line of FILE once a period (default 1 second) and write\n"
     "                each reply back to FILE; ends after N turns, on a farewell or on Ctrl+C\n"
+    "  history [--day YYYY-MM-DD] [--grep WORD]\n"
+    "                print the conversation history kept in History/: the latest day, or the\n"
+    "                day given; with --grep the lines of every day (or of the day given) that\n"
+    "                hold WORD, letter case aside; exit status 1 when none does\n"
     "  --help        print this help\n"
     "  --version     print the version\n"
     "\n"
@@ -60,7 +64,8 @@ int main(int argc, char** argv) {
                                                      {"write", besedka::cli::runWrite},
                                                      {"lint", besedka::cli::runLint},
                                                      {"stats", besedka::cli::runStats},
-                                                     {"chat", besedka::cli::runChat}};
+                                                     {"chat", besedka::cli::runChat},
+                                                     {"history", besedka::cli::runHistory}};
     const auto command = argc >= 2 ? commands.find(argv[1]) : commands.end();
     if (command == commands.end())
         return misunderstood(argc, argv);
