@@ -51,6 +51,7 @@ const QString kExchangeFile = QStringLiteral("exchange/file");
 const QString kExchangeOnPeriod = QStringLiteral("exchange/onPeriod");
 const QString kExchangePeriod = QStringLiteral("exchange/period");
 const QString kSpeedWord = QStringLiteral("speedWord/on");
+const QString kSounds = QStringLiteral("sounds/on");
 
 template <typename Value> void takeIfThere(Value& value, const std::optional<Value>& kept) {
     if (kept)
@@ -68,6 +69,7 @@ ChosenSettings readChosenSettings(const SettingsFile& file, ChosenSettings start
     takeIfThere(start.exchangeOnPeriod, file.flag(kExchangeOnPeriod));
     takeIfThere(start.exchangePeriod, file.number(kExchangePeriod, kShortestPeriod, kLongestPeriod));
     takeIfThere(start.speedWord, file.flag(kSpeedWord));
+    takeIfThere(start.sounds, file.flag(kSounds));
     return start;
 }
 
@@ -80,6 +82,7 @@ bool keepChosenSettings(SettingsFile& file, const ChosenSettings& chosen) {
     file.putFlag(kExchangeOnPeriod, chosen.exchangeOnPeriod);
     file.putNumber(kExchangePeriod, chosen.exchangePeriod);
     file.putFlag(kSpeedWord, chosen.speedWord);
+    file.putFlag(kSounds, chosen.sounds);
     return file.save();
 }
 

@@ -38,6 +38,7 @@ ChosenSettings KeptSettings::current() const {
     chosen.exchangeOnPeriod = editor_.readByTimerButton->isChecked();
     chosen.exchangePeriod = editor_.periodBox->value();
     chosen.speedWord = controls_.speedWordAction->isChecked();
+    chosen.sounds = controls_.soundsAction->isChecked();
     return chosen;
 }
 
@@ -89,6 +90,7 @@ void KeptSettings::apply(const ChosenSettings& chosen) {
     }
     if (chosen.speedWord != controls_.speedWordAction->isChecked())
         speedWord_.switchSpeedWord();
+    controls_.soundsAction->setChecked(chosen.sounds);
 }
 
 void KeptSettings::keepChanges() {

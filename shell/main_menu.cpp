@@ -64,6 +64,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
     menu.showKeyboard = service->addAction(QStringLiteral("&Вызвать виртуальную клавиатуру"));
     menu.speedWord = addCheckItem(service, QStringLiteral("Speed Word"), false);
     menu.fullScreen = addCheckItem(service, QStringLiteral("&Full Screen"), false);
+    menu.sounds = addCheckItem(service, QStringLiteral("&Звуки"), true);
     service->addSeparator();
     menu.modeMenu = service->addMenu(QStringLiteral("&Режим"));
     menu.conversationMode = addCheckItem(menu.modeMenu, QStringLiteral("&Cpu\\User"), true);

@@ -40,6 +40,7 @@ struct MainMenu {
     QAction* showKeyboard;
     QAction* speedWord;        // checked while on
     QAction* fullScreen;       // checked at full screen
+    QAction* sounds;           // "&Звуки", checked while on
     QMenu* modeMenu;           // "&Режим"
     QAction* conversationMode; // "&Cpu\User", checked while on
     QAction* exchangeMode;     // "C&pu\Cpu", checked while on

@@ -155,7 +155,8 @@ void MainWindow::composeParts(RandomSource& random, const Clock& clock) {
                                controls_.inputLine,
                                {controls_.sayButton, controls_.undoButton, controls_.layoutButton},
                                menu_.resetSettings,
-                               menu_.speedWord},
+                               menu_.speedWord,
+                               menu_.sounds},
         choosers_, exchangeMode_->editor(), *speedWord_);
 
     controlStates_->connectCompletion(*speedWord_);
@@ -216,6 +217,8 @@ void MainWindow::connectCommands() {
 
     connectHandler(menu_.about, &QAction::triggered, *aboutWindow_, &AboutWindow::open);
     connectCheckCommand(menu_.fullScreen, *fullScreen_, &FullScreen::toggleFullScreen);
+    // The mark is the switch: whatever sets it, the menu or the kept settings, sets the sounds.
+    connect(menu_.sounds, &QAction::toggled, this, [this](bool on) { sounds_.setOn(on); });
     connectSettings();
 }
 
@@ -238,7 +241,7 @@ void MainWindow::connectSettings() {
     for (QAction* item : {menu_.windowColor, menu_.transcriptColor, menu_.inputColor,
                           menu_.buttonTextColor, menu_.userLineColor, menu_.systemLineColor,
                           menu_.inputTextColor, menu_.userLineFont, menu_.systemLineFont,
-                          menu_.inputFont, menu_.speedWord})
+                          menu_.inputFont, menu_.speedWord, menu_.sounds})
         connectHandler(item, &QAction::triggered, *keptSettings_, &KeptSettings::keepChanges);
     connectHandler(exchangeMode_->editor().okButton, &QPushButton::clicked, *keptSettings_,
                    &KeptSettings::keepChanges);

@@ -119,6 +119,7 @@ TEST_F(StartUpTest, TheMenuTreeHoldsEveryCommandInItsPlace) {
                                   u"  &Вызвать виртуальную клавиатуру"_s,
                                   u"  Speed Word"_s,
                                   u"  &Full Screen"_s,
+                                  u"  &Звуки [x]"_s,
                                   u"  -"_s,
                                   u"  &Режим"_s,
                                   u"    &Cpu\\User [x]"_s,
