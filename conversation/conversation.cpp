@@ -8,6 +8,7 @@
 #include "platform/qt/busy_cursor.h"
 #include "platform/qt/engine_text.h"
 #include "platform/qt/error_report.h"
+#include "platform/qt/message_box.h"
 
 #include <QMenuBar>
 #include <algorithm>
@@ -24,6 +25,11 @@ constexpr int kClosingSoundFromTick = 10;
 QString loadingText() {
     return QStringLiteral("Идёт загрузка подождите...");
 }
+
+// The box holds up nothing: the dialogue goes on while it is open.
+void reportHistoryProblem(const std::string& message) {
+    MessageBox::showError(toQString(message), {});
+}
 } // namespace
 
 QString knowledgeLoadedText() {
@@ -31,9 +37,10 @@ QString knowledgeLoadedText() {
 }
 
 Conversation::Conversation(Controls controls, Sounds& sounds, const LookChoosers& choosers,
-                           RandomSource& random)
+                           RandomSource& random, const Clock& clock)
     : controls_(controls), sounds_(sounds), choosers_(choosers), random_(random),
-      engine_({workingList_, sessionLog_, exchangeBuffer_, random, *this}),
+      history_(clock, reportHistoryProblem),
+      engine_({workingList_, sessionLog_, exchangeBuffer_, random, *this, &history_}),
       knowledgeLoadTimer_(1, true), closingAnimationTimer_(1, false), dialogueStartTimer_(1, true) {
     knowledgeLoadTimer_.setHandler([this] { loadKnowledgeBase(); });
     closingAnimationTimer_.setHandler([this] { stepClosingAnimation(); });
@@ -154,10 +161,9 @@ void Conversation::playKeyClick() {
 }
 
 void Conversation::sayRemark(const std::string& remark) {
-    engine_.state().reply = remark;
     controls_.transcript->setLineColor(choosers_.sharedColor.color());
     controls_.transcript->appendLine(toQString(remark));
-    sessionLog_.add(kCpuPrefix + remark);
+    engine_.logRemark(remark);
     sounds_.systemSound.play();
 }
 

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "conversation/sounds.h"
+#include "engine/history.h"
 #include "engine/turn.h"
+#include "platform/core/clock.h"
 #include "platform/core/line_list.h"
 #include "platform/core/random_source.h"
 #include "platform/qt/look.h"
@@ -52,8 +54,9 @@ public:
     };
 
     // Loads the phrase base into the working list; a failure is reported and start-up goes on.
+    // The clock dates the lines kept in the history.
     Conversation(Controls controls, Sounds& sounds, const LookChoosers& choosers,
-                 RandomSource& random);
+                 RandomSource& random, const Clock& clock);
 
     // What the conversation works with from the folders above it: the exchange mode, which says
     // where a turn's phrase comes from; the remarks it sets going; the keyboard that the closing
@@ -115,6 +118,7 @@ private:
     LineList workingList_;
     LineList sessionLog_;
     LineList exchangeBuffer_;
+    HistoryWriter history_;
     Engine engine_;
     int idleSeconds_ = 0;
     int closingTicks_ = 0;

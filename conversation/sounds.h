@@ -16,6 +16,13 @@ struct Sounds {
     // The program says something.
     SoundPlayer systemSound{"Sound\\CpuSound.wav"};
     SoundPlayer closingSound{"Sound\\Close.wav"};
+
+    // Every sound of the program off or on at once: the switch in "Сервис".
+    void setOn(bool on) {
+        for (SoundPlayer* player : {&keyClickSound, &phraseSound, &layoutConversionSound,
+                                    &dialogueStartSound, &systemSound, &closingSound})
+            player->setSilenced(!on);
+    }
 };
 
 } // namespace besedka

@@ -19,7 +19,7 @@ bool Engine::runTurn(const std::string& text, const std::string& previousTranscr
     const std::string phrase = inIntendedLayout(phraseAtEntry(text));
     if (phrase.empty())
         return false;
-    startTurn(phrase);
+    startTurn(phrase, mode);
     selectReply(previousTranscriptLine);
     finishTurn(mode, exchangePath);
     return true;
@@ -65,7 +65,12 @@ std::string Engine::inIntendedLayout(const std::string& phrase) {
     return besedka::inIntendedLayout(phrase, *russianWords_);
 }
 
-void Engine::startTurn(const std::string& phrase) {
+void Engine::logRemark(const std::string& remark) {
+    state_.reply = remark;
+    logLine(Speaker::Besedka, remark);
+}
+
+void Engine::startTurn(const std::string& phrase, Mode mode) {
     window_.random.reseed();
     state_.topicMarked = false;
     // The window's other handlers load their files into the working list between turns.
@@ -74,7 +79,8 @@ void Engine::startTurn(const std::string& phrase) {
     state_.userPhrase = normalisePhrase(phrase);
     window_.view.playPhraseSound();
     window_.view.showUserLine(state_.userPhrase);
-    window_.sessionLog.add(kUserPrefix + state_.userPhrase);
+    // In the Cpu\Cpu mode the phrase is the other copy's reply.
+    logLine(mode == Mode::CpuCpu ? Speaker::OtherCopy : Speaker::Person, state_.userPhrase);
 }
 
 void Engine::selectReply(const std::string& previousTranscriptLine) {
@@ -115,7 +121,13 @@ void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
 void Engine::saySystemLine(const std::string& line) {
     window_.view.playSystemSound();
     window_.view.showSystemLine(line);
-    window_.sessionLog.add(kCpuPrefix + line);
+    logLine(Speaker::Besedka, line);
+}
+
+void Engine::logLine(Speaker speaker, const std::string& line) {
+    window_.sessionLog.add((speaker == Speaker::Besedka ? kCpuPrefix : kUserPrefix) + line);
+    if (window_.history != nullptr)
+        window_.history->append(speaker, line);
 }
 
 } // namespace besedka

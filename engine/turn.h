@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/history.h"
 #include "engine/layout_conversion.h"
 #include "engine/words_file.h"
 #include "platform/core/line_list.h"
@@ -70,6 +71,8 @@ struct WindowObjects {
     LineList& exchangeBuffer;
     RandomSource& random;
     TurnView& view;
+    // Where every line shown is kept for reading later; none where nobody will read it.
+    HistoryWriter* history = nullptr;
 };
 
 // The dialogue engine: one turn from a phrase to a reply, and the remarks the system makes
@@ -104,12 +107,17 @@ public:
     // of whatever the working list holds, the empty line when it holds fewer than two.
     void sayFollowUpRemark();
 
+    // A remark the window has shown itself, in a style of its own: the repeat check knows it as
+    // the latest reply, and it is logged and kept as every line the system says.
+    void logRemark(const std::string& remark);
+
 private:
     TurnContext context();
-    void startTurn(const std::string& phrase);
+    void startTurn(const std::string& phrase, Mode mode);
     void selectReply(const std::string& previousTranscriptLine);
     void finishTurn(Mode mode, const std::string& exchangePath);
     void saySystemLine(const std::string& line);
+    void logLine(Speaker speaker, const std::string& line);
 
     // The phrase as the person meant it, should it have been typed in the wrong layout.
     std::string inIntendedLayout(const std::string& phrase);

@@ -52,6 +52,7 @@ const QString kExchangeFile = QStringLiteral("exchange/file");
 const QString kExchangeOnPeriod = QStringLiteral("exchange/onPeriod");
 const QString kExchangePeriod = QStringLiteral("exchange/period");
 const QString kSpeedWord = QStringLiteral("speedWord/on");
+const QString kSounds = QStringLiteral("sounds/on");
 
 template <typename Value> void takeIfThere(Value& value, const std::optional<Value>& kept) {
     if (kept)
@@ -72,6 +73,7 @@ ChosenSettings readChosenSettings(const SettingsFile& file, ChosenSettings start
     if (start.exchangePeriod >= kShortestTimerPeriod)
         takeIfThere(start.exchangeOnPeriod, file.flag(kExchangeOnPeriod));
     takeIfThere(start.speedWord, file.flag(kSpeedWord));
+    takeIfThere(start.sounds, file.flag(kSounds));
     return start;
 }
 
@@ -84,6 +86,7 @@ bool keepChosenSettings(SettingsFile& file, const ChosenSettings& chosen) {
     file.putFlag(kExchangeOnPeriod, chosen.exchangeOnPeriod);
     file.putNumber(kExchangePeriod, chosen.exchangePeriod);
     file.putFlag(kSpeedWord, chosen.speedWord);
+    file.putFlag(kSounds, chosen.sounds);
     return file.save();
 }
 

@@ -9,7 +9,8 @@
 
 namespace besedka {
 
-// Everything the settings menu, the exchange editor and the Speed Word switch let a user choose:
+// Everything the settings menu, the exchange editor and the Speed Word and sound switches let a
+// user choose:
 // what the program keeps between starts. The conversation mode, full screen and the window's
 // place are not among it: a start always talks to the person, in a window.
 struct ChosenSettings {
@@ -34,6 +35,7 @@ struct ChosenSettings {
     // In milliseconds, as the poll counts it.
     int exchangePeriod = 1;
     bool speedWord = false;
+    bool sounds = true;
 
     bool operator==(const ChosenSettings&) const = default;
 };

@@ -39,6 +39,7 @@ ChosenSettings KeptSettings::current() const {
     chosen.exchangeOnPeriod = exchange.readByTimer;
     chosen.exchangePeriod = exchange.periodMs;
     chosen.speedWord = controls_.speedWordAction->isChecked();
+    chosen.sounds = controls_.soundsAction->isChecked();
     return chosen;
 }
 
@@ -85,6 +86,7 @@ void KeptSettings::apply(const ChosenSettings& chosen) {
     editor_.putInForce({chosen.exchangeFile, chosen.exchangeOnPeriod, chosen.exchangePeriod});
     if (chosen.speedWord != controls_.speedWordAction->isChecked())
         speedWord_.switchSpeedWord();
+    controls_.soundsAction->setChecked(chosen.sounds);
 }
 
 void KeptSettings::keepChanges() {

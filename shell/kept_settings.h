@@ -14,10 +14,10 @@
 
 namespace besedka {
 
-// Keeps what the user chooses in "Настройки", in the exchange editor and with the Speed Word
-// switch from one start to the next: applied before the window is first shown, written as soon as
-// a choice is confirmed (so that a crash or a window closed without "Выход" loses nothing), and
-// forgotten by the reset.
+// Keeps what the user chooses in "Настройки", in the exchange editor and with the Speed Word and
+// sound switches from one start to the next: applied before the window is first shown, written as
+// soon as a choice is confirmed (so that a crash or a window closed without "Выход" loses nothing),
+// and forgotten by the reset.
 class KeptSettings {
 public:
     struct Controls {
@@ -29,6 +29,7 @@ public:
         std::array<QPushButton*, 3> buttons;
         QAction* resetSettingsAction;
         QAction* speedWordAction;
+        QAction* soundsAction;
     };
 
     KeptSettings(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,

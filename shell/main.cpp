@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/core/clock.h"
 #include "platform/core/command_line.h"
 #include "platform/core/file_error.h"
 #include "platform/core/random_source.h"
@@ -64,11 +65,12 @@ int main(int argc, char* argv[]) {
     besedka::installRussianQtTexts(&application);
     besedka::ErrorReport errorReport;
     besedka::ClockRandom random;
+    besedka::SystemClock clock;
 
     std::unique_ptr<besedka::MainWindow> window;
     try {
         besedka::start_folder::enterForThisProgram();
-        window = std::make_unique<besedka::MainWindow>(random);
+        window = std::make_unique<besedka::MainWindow>(random, clock);
     } catch (const besedka::FileError& error) {
         // A working folder that cannot be made, or a sound that cannot be opened, stops start-up.
         besedka::MessageBox::showErrorAndWait(besedka::toQString(error.what()));

@@ -31,6 +31,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     menu.systemMenu = bar->addMenu(QStringLiteral("&Система"));
     menu.newDialogue = menu.systemMenu->addAction(QStringLiteral("&Новый диалог"));
+    menu.history = menu.systemMenu->addAction(QStringLiteral("&История бесед"));
     menu.completeWord = addSeparatorCommand(window, menu.systemMenu, QKeyCombination(Qt::Key_F5));
     menu.knowledgeMenu = menu.systemMenu->addMenu(QStringLiteral("&Подробнее о базе:"));
     menu.incomingCount = menu.knowledgeMenu->addAction(QStringLiteral("&Входящие выражения:"));
@@ -63,6 +64,7 @@ MainMenu buildMainMenu(QMainWindow& window) {
     menu.showKeyboard = service->addAction(QStringLiteral("&Вызвать виртуальную клавиатуру"));
     menu.speedWord = addCheckItem(service, QStringLiteral("Speed Word"), false);
     menu.fullScreen = addCheckItem(service, QStringLiteral("&Full Screen"), false);
+    menu.sounds = addCheckItem(service, QStringLiteral("&Звуки"), true);
     service->addSeparator();
     menu.modeMenu = service->addMenu(QStringLiteral("&Режим"));
     menu.conversationMode = addCheckItem(menu.modeMenu, QStringLiteral("&Cpu\\User"), true);

@@ -12,6 +12,7 @@ namespace besedka {
 struct MainMenu {
     QMenu* systemMenu; // "&Система"
     QAction* newDialogue;
+    QAction* history;      // "&История бесед"
     QAction* completeWord; // F5
     QMenu* knowledgeMenu;  // "&Подробнее о базе:"
     QAction* incomingCount;
@@ -39,6 +40,7 @@ struct MainMenu {
     QAction* showKeyboard;
     QAction* speedWord;        // checked while on
     QAction* fullScreen;       // checked at full screen
+    QAction* sounds;           // "&Звуки", checked while on
     QMenu* modeMenu;           // "&Режим"
     QAction* conversationMode; // "&Cpu\User", checked while on
     QAction* exchangeMode;     // "C&pu\Cpu", checked while on

@@ -45,7 +45,7 @@ QPushButton* flatButton(QWidget* parent, const QString& text, const QRect& geome
 
 } // namespace
 
-MainWindow::MainWindow(RandomSource& random) {
+MainWindow::MainWindow(RandomSource& random, const Clock& clock) {
     setWindowTitle(caption());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -53,7 +53,7 @@ MainWindow::MainWindow(RandomSource& random) {
     setFont(QFont(defaultFont().name, defaultFont().pointSize));
     buildControls();
     menu_ = buildMainMenu(*this);
-    composeParts(random);
+    composeParts(random, clock);
     setFixedSize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
     connectCommands();
     // A kept Speed Word whose dictionary is gone is reported, and the rest still applies.
@@ -110,14 +110,14 @@ void MainWindow::buildControls() {
 
 // In the order the program was always created in: the conversation loads the phrase base, then
 // the editor, the About window and the keyboard follow, hidden.
-void MainWindow::composeParts(RandomSource& random) {
+void MainWindow::composeParts(RandomSource& random, const Clock& clock) {
     controlStates_ = std::make_unique<ControlStates>(ControlStates::Controls{
         this, controls_.transcript, controls_.inputLine, controls_.sayButton,
         controls_.layoutButton, controls_.enterButton, controls_.undoButton, menu_.undo});
     conversation_ = std::make_unique<Conversation>(
         Conversation::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton,
                                controls_.statusBar},
-        sounds_, choosers_, random);
+        sounds_, choosers_, random, clock);
     speedWord_ = std::make_unique<SpeedWord>(SpeedWord::Controls{
         controls_.inputLine, controls_.statusBar, menu_.speedWord, menu_.completeWord});
     reservedCharacterGuard_ =
@@ -132,6 +132,7 @@ void MainWindow::composeParts(RandomSource& random) {
                                menu_.resetSettings},
         *conversation_, *controlStates_, font());
     aboutWindow_ = std::make_unique<AboutWindow>(*controlStates_, font());
+    historyWindow_ = std::make_unique<HistoryWindow>(font());
     keyboard_ = std::make_unique<OnScreenKeyboard>(controls_.inputLine, *conversation_, *speedWord_,
                                                    *controlStates_, font());
     appearance_ = std::make_unique<Appearance>(
@@ -154,7 +155,8 @@ void MainWindow::composeParts(RandomSource& random) {
                                controls_.inputLine,
                                {controls_.sayButton, controls_.undoButton, controls_.layoutButton},
                                menu_.resetSettings,
-                               menu_.speedWord},
+                               menu_.speedWord,
+                               menu_.sounds},
         choosers_, exchangeMode_->editor(), *speedWord_);
 
     controlStates_->connectCompletion(*speedWord_);
@@ -195,6 +197,7 @@ void MainWindow::connectCommands() {
     connectHandler(menu_.newDialogue, &QAction::triggered, conversation,
                    &Conversation::startNewDialogue);
     connectHandler(menu_.exit, &QAction::triggered, conversation, &Conversation::exitWithRecord);
+    connectHandler(menu_.history, &QAction::triggered, *historyWindow_, &HistoryWindow::open);
 
     connectCheckCommand(menu_.conversationMode, *exchangeMode_,
                         &ExchangeMode::switchToConversationMode);
@@ -214,6 +217,8 @@ void MainWindow::connectCommands() {
 
     connectHandler(menu_.about, &QAction::triggered, *aboutWindow_, &AboutWindow::open);
     connectCheckCommand(menu_.fullScreen, *fullScreen_, &FullScreen::toggleFullScreen);
+    // The mark is the switch: whatever sets it, the menu or the kept settings, sets the sounds.
+    connect(menu_.sounds, &QAction::toggled, this, [this](bool on) { sounds_.setOn(on); });
     connectSettings();
 }
 
@@ -236,7 +241,7 @@ void MainWindow::connectSettings() {
     for (QAction* item : {menu_.windowColor, menu_.transcriptColor, menu_.inputColor,
                           menu_.buttonTextColor, menu_.userLineColor, menu_.systemLineColor,
                           menu_.inputTextColor, menu_.userLineFont, menu_.systemLineFont,
-                          menu_.inputFont, menu_.speedWord})
+                          menu_.inputFont, menu_.speedWord, menu_.sounds})
         connectHandler(item, &QAction::triggered, *keptSettings_, &KeptSettings::keepChanges);
     connectHandler(exchangeMode_->editor().okButton, &QPushButton::clicked, *keptSettings_,
                    &KeptSettings::keepChanges);

@@ -10,6 +10,7 @@
 #include "input_aids/speed_word.h"
 #include "modes/exchange_mode.h"
 #include "modes/remarks.h"
+#include "platform/core/clock.h"
 #include "platform/core/random_source.h"
 #include "platform/qt/look.h"
 #include "platform/qt/status_bar.h"
@@ -17,6 +18,7 @@
 #include "shell/about_window.h"
 #include "shell/appearance.h"
 #include "shell/full_screen.h"
+#include "shell/history_window.h"
 #include "shell/kept_settings.h"
 #include "shell/main_menu.h"
 #include "shell/statistics.h"
@@ -49,8 +51,8 @@ struct MainControls {
 class MainWindow : public QMainWindow {
 public:
     // Opens the six sounds first (a missing one throws FileError: start-up cannot go on). Files
-    // are found beside the program, in the current directory.
-    explicit MainWindow(RandomSource& random);
+    // are found beside the program, in the current directory. The clock dates the history.
+    MainWindow(RandomSource& random, const Clock& clock);
 
     // Centred on the desktop, as the program shows it.
     void showCentred();
@@ -67,6 +69,7 @@ public:
     Remarks& remarks() { return *remarks_; }
     ExchangeMode& exchangeMode() { return *exchangeMode_; }
     AboutWindow& aboutWindow() { return *aboutWindow_; }
+    HistoryWindow& historyWindow() { return *historyWindow_; }
     OnScreenKeyboard& keyboard() { return *keyboard_; }
     Statistics& statistics() { return *statistics_; }
     Appearance& appearance() { return *appearance_; }
@@ -83,7 +86,7 @@ protected:
 
 private:
     void buildControls();
-    void composeParts(RandomSource& random);
+    void composeParts(RandomSource& random, const Clock& clock);
     void connectCommands();
     void connectSettings();
     template <typename Sender, typename Signal, typename Part>
@@ -104,6 +107,7 @@ private:
     std::unique_ptr<Statistics> statistics_;
     std::unique_ptr<ExchangeMode> exchangeMode_;
     std::unique_ptr<AboutWindow> aboutWindow_;
+    std::unique_ptr<HistoryWindow> historyWindow_;
     std::unique_ptr<OnScreenKeyboard> keyboard_;
     std::unique_ptr<Appearance> appearance_;
     std::unique_ptr<FullScreen> fullScreen_;

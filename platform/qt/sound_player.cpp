@@ -36,10 +36,17 @@ SoundPlayer::SoundPlayer(const std::string& spelledPath) {
 }
 
 void SoundPlayer::play() {
+    if (silenced_)
+        return;
     ++playRequests_;
     // Without an audio device the program is silent, and says nothing about it at every sound.
     if (!effect_.isPlaying() && !QMediaDevices::defaultAudioOutput().isNull())
         effect_.play();
+}
+
+void SoundPlayer::setSilenced(bool silenced) {
+    silenced_ = silenced;
+    effect_.setMuted(silenced);
 }
 
 } // namespace besedka

@@ -12,14 +12,21 @@ public:
     // Throws FileError "Cannot open file <spelledPath>" when the file is missing or not a WAV file.
     explicit SoundPlayer(const std::string& spelledPath);
 
-    // Starts the sound unless it is still playing; a playing sound goes on undisturbed.
+    // Starts the sound unless it is still playing or the player is silenced; a playing sound goes
+    // on undisturbed.
     void play();
-    // How often play was asked for: what tests can observe without an audio device.
+    // How often play was asked for while the player was not silenced: what tests can observe
+    // without an audio device.
     int playRequests() const { return playRequests_; }
+
+    // A silenced player plays nothing, and a sound it is playing falls silent at once.
+    void setSilenced(bool silenced);
+    bool silenced() const { return silenced_; }
 
 private:
     QSoundEffect effect_;
     int playRequests_ = 0;
+    bool silenced_ = false;
 };
 
 } // namespace besedka

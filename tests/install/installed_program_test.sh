@@ -36,11 +36,16 @@ answer=$(talk "Привет" 2>"$scratch/stderr") || fail "the first start faile
 grep -q "No display found: talking in the terminal" "$scratch/stderr" || fail "no word of the terminal"
 grep -q "^CPU:" <<<"$answer" || fail "no answer in the terminal: $answer"
 (cd "$prefix/share/besedka" && find . -type f | sort) >"$scratch/shipped.txt"
-(cd "$data" && find . -type f | sort) >"$scratch/copied.txt"
+# The history is the program's own, written as it talks.
+(cd "$data" && find . -type f -not -path './History/*' | sort) >"$scratch/copied.txt"
 diff "$scratch/shipped.txt" "$scratch/copied.txt" || fail "the data folder is not the shipped data"
 [ -z "$(ls -A "$scratch/start")" ] || fail "the start folder was written into"
 [ ! -e "$scratch/home" ] || fail "HOME was used although XDG_DATA_HOME was set"
 session_log | grep -q "USER: *Привет" || fail "the dialogue is not in the session log"
+history() {
+    (cd "$data" && "$prefix/bin/besedka-cli" history "$@")
+}
+history | grep -q "^[0-9:]\{8\} Вы: Привет\.$" || fail "the dialogue is not in the history"
 
 echo "what it learned" >"$data/Base/Collection.Dat"
 rm "$data/Sound/Close.wav"
@@ -49,5 +54,7 @@ talk "Пока" >/dev/null 2>&1 || fail "the second start failed"
 cmp -s "$prefix/share/besedka/Sound/Close.wav" "$data/Sound/Close.wav" || fail "a missing file stays missing"
 session_log | grep -q "USER: *Привет" || fail "the first dialogue was lost"
 session_log | grep -q "USER: *Пока" || fail "the second dialogue is not in the session log"
+history --grep привет | grep -q "Вы: Привет" || fail "the first dialogue left the history"
+history --grep ПОКА | grep -q "Вы: Пока" || fail "the second dialogue is not in the history"
 (cd "$data" && "$prefix/bin/besedka-cli" stats | grep -q "Итого") || fail "besedka-cli stats in the data folder"
 echo "installed program: fine"

@@ -113,7 +113,7 @@ TEST_F(RemarksTest, AMissingIdleFileFailsEverySecondUntilItIsBack) {
 
 TEST_F(RemarksTest, TheGreetingComesInOneDrawOfThreeAndStopsItsTimer) {
     ScriptedRandom draws({1, 2, 0});
-    MainWindow greeter(draws);
+    MainWindow greeter(draws, clock);
     greeter.remarks().greetingTimer().setEnabled(true);
     greeter.remarks().greet();
     EXPECT_FALSE(greeter.remarks().greetingTimer().enabled());
@@ -131,7 +131,7 @@ TEST_F(RemarksTest, TheGreetingComesInOneDrawOfThreeAndStopsItsTimer) {
 
 TEST_F(RemarksTest, AGreetingThatCannotBeReadIsDrawnAgainAtTheNextTick) {
     ScriptedRandom draws({0, 1});
-    MainWindow greeter(draws);
+    MainWindow greeter(draws, clock);
     folder.remove("Base/Begin.dat");
     greeter.remarks().greetingTimer().setEnabled(true);
     EXPECT_THROW(greeter.remarks().greet(), FileError);
@@ -392,7 +392,7 @@ TEST_F(ModesTest, TwoCopiesTalkThroughOneFile) {
     secondFolder.writeLines("Base/Words.Dat", {"БАЗА ФРАЗ", "ПРИВЕТ, ЧЕЛОВЕК!^Как дела?;",
                                                "ХОРОШО.^Привет, человек!;"});
     SeededRandom secondRandom(7);
-    MainWindow second(secondRandom);
+    MainWindow second(secondRandom, clock);
     std::filesystem::current_path(folder.path());
     openReady();
     std::filesystem::current_path(secondFolder.path());

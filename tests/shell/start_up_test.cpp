@@ -92,6 +92,7 @@ TEST_F(StartUpTest, TheMenuTreeHoldsEveryCommandInItsPlace) {
     open();
     const QStringList expected = {u"&Система"_s,
                                   u"  &Новый диалог"_s,
+                                  u"  &История бесед"_s,
                                   u"  -"_s,
                                   u"  &Подробнее о базе:"_s,
                                   u"    &Входящие выражения:"_s,
@@ -118,6 +119,7 @@ TEST_F(StartUpTest, TheMenuTreeHoldsEveryCommandInItsPlace) {
                                   u"  &Вызвать виртуальную клавиатуру"_s,
                                   u"  Speed Word"_s,
                                   u"  &Full Screen"_s,
+                                  u"  &Звуки [x]"_s,
                                   u"  -"_s,
                                   u"  &Режим"_s,
                                   u"    &Cpu\\User [x]"_s,
@@ -162,7 +164,7 @@ TEST_F(StartUpTest, AMissingPhraseBaseIsReportedAndNeverLocksTheInput) {
 TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
     folder.remove("Sound/Close.wav");
     try {
-        MainWindow unopened(random);
+        MainWindow unopened(random, clock);
         ADD_FAILURE() << "the window opened without its closing sound";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file Sound\\Close.wav");

@@ -5,6 +5,7 @@
 #include "platform/qt/error_report.h"
 #include "platform/qt/message_box.h"
 #include "shell/main_window.h"
+#include "tests/support/fixed_clock.h"
 #include "work_folder.h"
 
 #include <QString>
@@ -50,6 +51,7 @@ protected:
     ErrorReport errors{[this] { return now; }};
     MessageBox::Recorder boxes;
     SeededRandom random{2024};
+    FixedClock clock{{2026, 12, 7, 14, 3, 27}};
     std::unique_ptr<MainWindow> window;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // besedka-cli chat: the dialogue engine in a terminal, on the knowledge base of the folder the
 // desktop program would work in.
+#include "engine/history.h"
 #include "engine/phrase.h"
 #include "engine/plain_view.h"
 #include "engine/session_log.h"
@@ -178,7 +179,8 @@ class Chat {
 public:
     // Without typed input, nobody is prompted.
     Chat(RandomSource& random, bool typedInput)
-        : engine_({workingList_, session_, exchange_, random, view_}),
+        : history_(clock_, [](const std::string& message) { trouble(message); }),
+          engine_({workingList_, session_, exchange_, random, view_, &history_}),
           forPerson_(::isatty(STDOUT_FILENO) == 1), typedInput_(typedInput),
           prompt_(typedInput && forPerson_ && ::isatty(STDIN_FILENO) == 1),
           printer_(session_, forPerson_) {}
@@ -295,6 +297,8 @@ private:
 
     LineList workingList_, session_, exchange_;
     PlainView view_;
+    SystemClock clock_;
+    HistoryWriter history_;
     Engine engine_;
     bool forPerson_;
     bool typedInput_;

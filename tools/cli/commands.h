@@ -20,6 +20,7 @@ int runWrite(const std::vector<std::string>& args);
 int runLint(const std::vector<std::string>& args);
 int runStats(const std::vector<std::string>& args);
 int runChat(const std::vector<std::string>& args);
+int runHistory(const std::vector<std::string>& args);
 int runWhy(const std::vector<std::string>& args);
 
 // Reports a usage or file problem on standard error, in UTF-8.

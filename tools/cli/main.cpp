@@ -40,6 +40,10 @@ constexpr const char* kUsage =
     "                came from, changing no file; an empty input line starts a new dialogue,\n"
     "                --fresh starts one for every phrase; --summary prints the share of each\n"
     "                stage instead\n"
+    "  history [--day YYYY-MM-DD] [--grep WORD]\n"
+    "                print the conversation history kept in History/: the latest day, or the\n"
+    "                day given; with --grep the lines of every day (or of the day given) that\n"
+    "                hold WORD, letter case aside; exit status 1 when none does\n"
     "  --help        print this help\n"
     "  --version     print the version\n"
     "\n"
@@ -92,7 +96,8 @@ int main(int argc, char** argv) {
                                                      {"lint", besedka::cli::runLint},
                                                      {"stats", besedka::cli::runStats},
                                                      {"chat", besedka::cli::runChat},
-                                                     {"why", besedka::cli::runWhy}};
+                                                     {"why", besedka::cli::runWhy},
+                                                     {"history", besedka::cli::runHistory}};
     const auto command = argc >= 2 ? commands.find(argv[1]) : commands.end();
     if (command == commands.end())
         return misunderstood(argc, argv);
