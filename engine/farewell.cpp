@@ -84,10 +84,15 @@ bool goesWithAGoodbye(const std::string& word) {
     return std::binary_search(list.begin(), list.end(), word);
 }
 
+// Quotation marks, straight and typographic: a goodbye in quotes is a title or somebody's words.
+bool quotes(std::string_view phrase) {
+    return phrase.find_first_of("\"\xAB\xBB\x84\x93\x94") != std::string_view::npos;
+}
+
 } // namespace
 
 bool takesLeave(std::string_view phrase, std::string_view key) {
-    if (!phrase.empty() && phrase.back() == '?')
+    if ((!phrase.empty() && phrase.back() == '?') || quotes(phrase))
         return false;
     const std::vector<Word> words = wordsOf(phrase);
     const std::vector<Word> keyWords = wordsOf(key);

@@ -35,6 +35,7 @@ public:
     BaseFolder();
 
     const std::filesystem::path& root() const { return folder_.path(); }
+    const TempFolder& folder() const { return folder_; }
     std::filesystem::path path(const std::string& name) const { return root() / "Base" / name; }
     // Writes Base/<name> as plain Windows-1251 text with CR LF line ends.
     void write(const std::string& name, const std::vector<std::string>& lines) const {
