@@ -153,11 +153,13 @@ std::string inIntendedLayout(std::string_view phrase, const RussianWords& words)
     if (!typedInLatinLayoutOnly(phrase))
         return std::string(phrase);
     std::string converted = toCyrillicLayout(phrase);
-    const std::vector<std::string> convertedWords = cyrillicWordsOf(converted);
+    // A one-letter word is no evidence: ":-D" gives "Ж-В", and "в" is a word.
+    std::vector<std::string> convertedWords = cyrillicWordsOf(converted);
+    std::erase_if(convertedWords, [](const std::string& word) { return word.size() < 2; });
     const auto known = std::count_if(convertedWords.begin(), convertedWords.end(),
                                      [&words](const std::string& w) { return words.knows(w); });
-    // "Mostly": more than half of the words, so that one lucky short word among English ones
-    // ("a" gives "ф", "lf" gives "да") converts nothing.
+    // "Mostly": more than half of the words, so that one lucky word among English ones ("lf"
+    // gives "да") converts nothing.
     const bool mostlyRussian = known * 2 > static_cast<long>(convertedWords.size());
     return mostlyRussian ? converted : std::string(phrase);
 }

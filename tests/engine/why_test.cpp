@@ -140,6 +140,8 @@ TEST_F(WrongLayoutTest, EnglishAndMixedPhrasesStayAsTyped) {
     // One lucky word among others is not "mostly": "lf" alone would be "да".
     EXPECT_EQ(shown("lf I am here"), "user lf I am here.");
     EXPECT_EQ(shown("привет, ghbdtn"), "user Привет, ghbdtn.");
+    // Nothing but one-letter words: a smiley is no Russian phrase.
+    EXPECT_EQ(shown(":-D"), "user :-D.");
 }
 
 TEST_F(WrongLayoutTest, WithoutTheDictionaryAPhraseIsTakenAsTyped) {
