@@ -5,10 +5,10 @@
 #include "engine/knowledge_stats.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
-#include "platform/core/folder_lock.h"
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/safe_edit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -99,6 +99,13 @@ int runWrite(const std::vector<std::string>& args) {
     if (args.size() != (windows1251 ? 2u : 1u))
         return trouble("usage: besedka-cli write [--cp1251] FILE < LINES");
     const std::string path = spelled(args.back());
+    // Taken before the input, which may come slowly: a change meanwhile is not saved over.
+    std::optional<std::string> asRead;
+    try {
+        asRead = bytesOnDisk(path);
+    } catch (const FileError& e) {
+        return trouble(e.what());
+    }
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     std::vector<std::string> lines;
     if (windows1251 || rtf::isRtf(input)) {
@@ -111,14 +118,7 @@ int runWrite(const std::vector<std::string>& args) {
             return trouble(*problem);
         lines = parseLines(cp1251::fromUtf8(text));
     }
-    try {
-        // Never between the load and the save of a running program's learning step.
-        const FolderLock lock(path);
-        LineList(std::move(lines)).save(path);
-    } catch (const FileError& e) {
-        return trouble(e.what());
-    }
-    return kFine;
+    return saveWrittenLines(path, asRead, lines);
 }
 
 namespace {
@@ -163,19 +163,25 @@ std::vector<std::string> sentencesOf(const std::string& utf8Path) {
 // The author's warnings; a missing dictionary leaves out only the check that needs it.
 int printAuthoringWarnings(const std::string& where, const std::vector<std::string>& lines,
                            const LintOptions& options) {
-    std::vector<AuthoringWarning> warnings = keysNeverReached(lines);
+    std::vector<AuthoringWarning> warnings;
+    const auto add = [&warnings](std::vector<AuthoringWarning> more) {
+        for (auto& warning : more)
+            warnings.push_back(std::move(warning));
+    };
+    for (auto* check : {missingFirstLine, linesNeverAnswering, keysWithOuterSpaces,
+                        keysWithoutYoTwin})
+        add(check(lines));
+    if (const auto bytes = bytesOnDisk(options.path))
+        add(charactersLostOnSave(*bytes));
     LineList dictionary;
     try {
         dictionary.load(base_files::kDictionary);
-        for (auto& warning : keyWordsInsideOtherWords(lines, dictionary.lines()))
-            warnings.push_back(std::move(warning));
+        add(keyWordsInsideOtherWords(lines, dictionary.lines()));
     } catch (const FileError& e) {
         trouble(std::string(e.what()) + ": key words are not checked against the dictionary");
     }
-    if (options.corpus) {
-        for (auto& warning : farewellsInSentences(lines, sentencesOf(*options.corpus)))
-            warnings.push_back(std::move(warning));
-    }
+    if (options.corpus)
+        add(farewellsInSentences(lines, sentencesOf(*options.corpus)));
     std::stable_sort(warnings.begin(), warnings.end(),
                      [](const auto& a, const auto& b) { return a.line < b.line; });
     for (const auto& warning : warnings)
@@ -199,6 +205,11 @@ int runLint(const std::vector<std::string>& args) {
     }
     const std::string where = cp1251::toUtf8(path);
     int findings = 0;
+    // Damage, not style: plain lint says it too.
+    if (const auto damage = questionMarkDamage(base.lines())) {
+        std::printf("%s: error: %s\n", where.c_str(), cp1251::toUtf8(*damage).c_str());
+        ++findings;
+    }
     for (int i = 1; i < base.count(); ++i) {
         const std::string& whole = base.lines()[static_cast<std::size_t>(i)];
         // Reading cuts such a line, so what the program sees of it is judged below.
