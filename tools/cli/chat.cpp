@@ -69,8 +69,8 @@ private:
     int shown_ = 0;
 };
 
-constexpr const char* kChatUsage =
-    "usage: besedka-cli chat [--seed N] [--exchange FILE [--period SECONDS] [--turns N]]";
+constexpr const char* kChatUsage = "usage: besedka-cli chat [--seed N] [--no-learn] [--exchange "
+                                   "FILE [--period SECONDS] [--turns N]]";
 
 std::optional<double> parseSeconds(const std::string& text) {
     char* end = nullptr;
@@ -90,6 +90,7 @@ struct ExchangeOptions {
 struct ChatOptions {
     std::optional<std::uint32_t> seed;
     std::optional<ExchangeOptions> exchange;
+    bool learn = true; // false: no knowledge file changes, no session is recorded
 };
 
 // What is wrong with one option and its value (empty when the option ends the line); empty when
@@ -117,8 +118,10 @@ std::string takeOption(const std::string& option, const std::string& value, Chat
 }
 
 // Null, with the reason shown, when the arguments are not understood.
-std::optional<ChatOptions> parseChatOptions(const std::vector<std::string>& args) {
+std::optional<ChatOptions> parseChatOptions(std::vector<std::string> args) {
     ChatOptions options;
+    // The one option without a value; the others come in pairs.
+    options.learn = std::erase(args, std::string("--no-learn")) == 0;
     ExchangeOptions exchange;
     bool exchangeOptionGiven = false;
     for (std::size_t i = 0; i < args.size(); i += 2) {
@@ -226,7 +229,15 @@ public:
         }
     }
 
+    // To try the knowledge base without teaching it: no file changes but the exchange file.
+    void leaveKnowledgeAlone() {
+        engine_.setLearning(false);
+        recording_ = false;
+    }
+
     bool recordSession() {
+        if (!recording_)
+            return true;
         return guarded([this] {
             const LocalMoment now = localMoment();
             appendSessionRecord(workingList_, session_, now.date, now.time);
@@ -270,6 +281,7 @@ private:
     bool typedInput_;
     bool prompt_;
     SessionPrinter printer_;
+    bool recording_ = true;
 };
 
 } // namespace
@@ -281,6 +293,8 @@ int runChat(const std::vector<std::string>& args) {
     const auto random = randomSource(options->seed);
     std::setlocale(LC_TIME, "");
     Chat chat(*random, !options->exchange);
+    if (!options->learn)
+        chat.leaveKnowledgeAlone();
     chat.greet();
     if (options->exchange) {
         stopOnInterrupt();
