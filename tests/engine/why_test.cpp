@@ -6,30 +6,13 @@
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/program_run.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace besedka::test {
 
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// Every file of the folder and below, by name, with its bytes.
-std::map<std::string, std::string> contentsOf(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file())
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files[entry.path().lexically_relative(folder).string()] = bytes.str();
-    }
-    return files;
-}
 
 // "stage line key -> reply" of one phrase, in UTF-8.
 std::string why(DryRun& dialogue, std::string_view phrase) {

@@ -21,6 +21,7 @@ int runLint(const std::vector<std::string>& args);
 int runStats(const std::vector<std::string>& args);
 int runChat(const std::vector<std::string>& args);
 int runWhy(const std::vector<std::string>& args);
+int runAdd(const std::vector<std::string>& args);
 
 // Reports a usage or file problem on standard error, in UTF-8.
 int trouble(const std::string& messageCp1251);

@@ -53,11 +53,19 @@ SaveOutcome saveOverWhatWasRead(const std::string& spelledPath,
     return SaveOutcome::Saved;
 }
 
+namespace {
+
+std::string linesText(std::size_t count) {
+    return std::to_string(count) + (count == 1 ? " line" : " lines");
+}
+
+} // namespace
+
 std::string savedReport(const std::string& spelledPath, const std::optional<std::string>& asRead,
                         std::size_t linesAfter) {
     if (!asRead)
-        return spelledPath + ": a new file of " + std::to_string(linesAfter) + " lines";
-    return spelledPath + ": " + std::to_string(parseLines(*asRead).size()) + " lines before, " +
+        return spelledPath + ": a new file of " + linesText(linesAfter);
+    return spelledPath + ": " + linesText(parseLines(*asRead).size()) + " before, " +
            std::to_string(linesAfter) + " after; the previous file is " + backupOf(spelledPath);
 }
 
