@@ -23,31 +23,29 @@ namespace {
 
 constexpr std::size_t kExamples = 3;
 
-// The main lines that the key searches answer from, with their index.
-struct MainLine {
+// A line of the phrase base as the searches read it, with its index.
+struct IndexedLine {
     int index;
     KnowledgeLine parsed;
 };
 
-std::vector<MainLine> answeringMainLines(const std::vector<std::string>& phraseBase) {
-    std::vector<MainLine> lines;
-    for (std::size_t i = 1; i < phraseBase.size(); ++i) {
-        KnowledgeLine line;
-        if (parseKnowledgeLine(phraseBase[i], line) && line.depth == 0 && !line.openKey() &&
-            !line.key.empty())
-            lines.push_back({static_cast<int>(i), std::move(line)});
-    }
-    return lines;
-}
-
 // Every line from line 1 on that the searches can read, with its index.
-std::vector<MainLine> parsedLines(const std::vector<std::string>& phraseBase) {
-    std::vector<MainLine> lines;
+std::vector<IndexedLine> parsedLines(const std::vector<std::string>& phraseBase) {
+    std::vector<IndexedLine> lines;
     for (std::size_t i = 1; i < phraseBase.size(); ++i) {
         KnowledgeLine line;
         if (parseKnowledgeLine(phraseBase[i], line))
             lines.push_back({static_cast<int>(i), std::move(line)});
     }
+    return lines;
+}
+
+// The main lines that the key searches answer from.
+std::vector<IndexedLine> answeringMainLines(const std::vector<std::string>& phraseBase) {
+    std::vector<IndexedLine> lines = parsedLines(phraseBase);
+    std::erase_if(lines, [](const IndexedLine& line) {
+        return line.parsed.depth != 0 || line.parsed.openKey();
+    });
     return lines;
 }
 
@@ -93,7 +91,7 @@ struct Hidden {
 } // namespace
 
 std::vector<AuthoringWarning> keysNeverReached(const std::vector<std::string>& phraseBase) {
-    const std::vector<MainLine> lines = answeringMainLines(phraseBase);
+    const std::vector<IndexedLine> lines = answeringMainLines(phraseBase);
     std::set<int> duplicates;
     for (const auto& warning : duplicateKeys(phraseBase))
         duplicates.insert(warning.line);
@@ -122,7 +120,7 @@ std::vector<AuthoringWarning> keyWordsInsideOtherWords(const std::vector<std::st
     std::unordered_map<std::string, int> firstLine;
     std::vector<std::string> order;
     std::set<std::size_t> lengths;
-    for (const MainLine& line : answeringMainLines(phraseBase)) {
+    for (const IndexedLine& line : answeringMainLines(phraseBase)) {
         for (const std::string& word : letterWordsOf(line.parsed.key)) {
             if (startsAtAWord(line.parsed.key, word) || firstLine.contains(word))
                 continue;
@@ -175,7 +173,7 @@ std::vector<AuthoringWarning> farewellsInSentences(const std::vector<std::string
             phrases.push_back(normalisePhrase(phrase));
     }
     std::vector<AuthoringWarning> warnings;
-    for (const MainLine& line : answeringMainLines(phraseBase)) {
+    for (const IndexedLine& line : answeringMainLines(phraseBase)) {
         if (!line.parsed.farewell)
             continue;
         const std::string& key = line.parsed.key;
@@ -208,7 +206,7 @@ std::string lineRef(int index) {
 // The line a branch follows up: the nearest line above it one level shallower, or -1.
 class BranchParents {
 public:
-    int parentOf(const MainLine& line) {
+    int parentOf(const IndexedLine& line) {
         const auto depth = static_cast<std::size_t>(line.parsed.depth);
         if (depth == 0) {
             lastAtDepth_.assign(1, line.index);
@@ -233,8 +231,8 @@ std::string asTyped(const std::string& keyWord, bool capital) {
     return word;
 }
 
-constexpr char kYo = '\xA8';  // Ё
-constexpr char kYe = '\xC5';  // Е
+constexpr char kYo = '\xA8'; // Ё
+constexpr char kYe = '\xC5'; // Е
 
 std::vector<std::string> splitIntoLines(std::string_view text) {
     std::vector<std::string> lines(1);
@@ -257,8 +255,10 @@ std::vector<char32_t> lostCharacters(std::string_view line) {
         if (std::find(lost.begin(), lost.end(), found->codePoint) == lost.end())
             lost.push_back(found->codePoint);
         const auto lead = static_cast<unsigned char>(line[found->offset]);
-        const std::size_t length =
-            found->codePoint == 0 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const std::size_t length = found->codePoint == 0 ? 1
+                                   : lead >= 0xF0        ? 4
+                                   : lead >= 0xE0        ? 3
+                                                         : 2;
         line.remove_prefix(found->offset + length);
     }
     return lost;
@@ -287,7 +287,7 @@ std::vector<AuthoringWarning> duplicateKeys(const std::vector<std::string>& phra
     std::map<std::tuple<int, int, std::string>, Earlier> seen; // parent, depth, key
     BranchParents parents;
     std::vector<AuthoringWarning> warnings;
-    for (const MainLine& line : parsedLines(phraseBase)) {
+    for (const IndexedLine& line : parsedLines(phraseBase)) {
         const int parent = parents.parentOf(line);
         if (line.parsed.openKey() || (line.parsed.depth > 0 && parent < 0))
             continue;
@@ -296,8 +296,8 @@ std::vector<AuthoringWarning> duplicateKeys(const std::vector<std::string>& phra
         Earlier& earlier = seen[{parent, line.parsed.depth, line.parsed.key}];
         const int first = earlier.notLeaving >= 0 ? earlier.notLeaving : leaving ? earlier.any : -1;
         if (first >= 0)
-            warnings.push_back({line.index, "key " + quoted(line.parsed.key) + " is said again: " +
-                                                lineRef(first) +
+            warnings.push_back({line.index, "key " + quoted(line.parsed.key) +
+                                                " is said again: " + lineRef(first) +
                                                 " has the same key and answers first, so this "
                                                 "line never answers"});
         if (earlier.any < 0)
@@ -311,7 +311,7 @@ std::vector<AuthoringWarning> duplicateKeys(const std::vector<std::string>& phra
 std::vector<AuthoringWarning> brokenBranches(const std::vector<std::string>& phraseBase) {
     std::vector<AuthoringWarning> warnings;
     int previousDepth = -1; // none: no main line yet
-    for (const MainLine& line : parsedLines(phraseBase)) {
+    for (const IndexedLine& line : parsedLines(phraseBase)) {
         const int depth = line.parsed.depth;
         if (depth > 0 && previousDepth < 0) {
             warnings.push_back({line.index, "branch line with no main line above it: a branch "
@@ -321,8 +321,8 @@ std::vector<AuthoringWarning> brokenBranches(const std::vector<std::string>& phr
         }
         if (depth > previousDepth + 1)
             warnings.push_back(
-                {line.index, "branch of depth " + std::to_string(depth) + " under a line of depth " +
-                                 std::to_string(previousDepth) +
+                {line.index, "branch of depth " + std::to_string(depth) +
+                                 " under a line of depth " + std::to_string(previousDepth) +
                                  ": a follow-up has one '_' more than the line it follows up, "
                                  "so this one does not answer after the line above"});
         previousDepth = depth;
@@ -352,7 +352,7 @@ std::vector<AuthoringWarning> missingFirstLine(const std::vector<std::string>& p
 
 std::vector<AuthoringWarning> keysWithOuterSpaces(const std::vector<std::string>& phraseBase) {
     std::vector<AuthoringWarning> warnings;
-    for (const MainLine& line : parsedLines(phraseBase)) {
+    for (const IndexedLine& line : parsedLines(phraseBase)) {
         const std::string& key = line.parsed.key;
         const std::vector<std::string> words = letterWordsOf(key);
         if (line.parsed.openKey() || words.empty())
@@ -375,13 +375,13 @@ std::vector<AuthoringWarning> keysWithOuterSpaces(const std::vector<std::string>
 }
 
 std::vector<AuthoringWarning> keysWithoutYoTwin(const std::vector<std::string>& phraseBase) {
-    const std::vector<MainLine> lines = parsedLines(phraseBase);
+    const std::vector<IndexedLine> lines = parsedLines(phraseBase);
     std::set<std::pair<int, std::string>> keys; // depth, key
-    for (const MainLine& line : lines)
+    for (const IndexedLine& line : lines)
         if (!line.parsed.openKey())
             keys.emplace(line.parsed.depth, line.parsed.key);
     std::vector<AuthoringWarning> warnings;
-    for (const MainLine& line : lines) {
+    for (const IndexedLine& line : lines) {
         const std::string& key = line.parsed.key;
         if (line.parsed.openKey() || key.find(kYo) == std::string::npos)
             continue;

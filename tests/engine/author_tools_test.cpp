@@ -88,7 +88,8 @@ TEST_F(SafeEditTest, WriteDoesNotSaveOverWhatARunningCopyLearnedMeanwhile) {
 TEST_F(SafeEditTest, AddPutsATopicRightAfterTheFirstLineOrAfterTheLineGiven) {
     const Lines shipped = {"Фразы", "БОРЩ^Вкусно!;", "ПОГОД^Какая?;", "_ХОРОШАЯ^Рада.;"};
     base.write("Words.Dat", shipped);
-    base.folder().write("topic.txt", "ВАРЮ БОРЩ^С чем?;\nПРОГНОЗ ПОГОДЫ^Солнце.;\n_А ЗАВТРА?^Дождь.;\n");
+    base.folder().write("topic.txt",
+                        "ВАРЮ БОРЩ^С чем?;\nПРОГНОЗ ПОГОДЫ^Солнце.;\n_А ЗАВТРА?^Дождь.;\n");
     const ProgramRun top = run("add topic.txt");
     EXPECT_EQ(top.status, 0) << top.out << top.err;
     EXPECT_EQ(top.out, "added 3 lines of topic.txt after line 1, as lines 2 to 4\n"

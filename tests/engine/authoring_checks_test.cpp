@@ -81,9 +81,10 @@ TEST(AuthoringChecksTest, LintAuthoringPrintsTheWarningsAndExitsWithFindings) {
 }
 
 TEST(AuthoringChecksTest, AKeySaidTwiceIsReportedOnceAsADuplicate) {
-    const Lines base = cpLines({"Фразы", "БОРЩ^Вкусно!;", "ПОКА^Пока!;@", "ПОКА^Покажи.;",
-                                "БОРЩ^Ещё.;", "_ДА^Да.;", "_ДА^Нет.;", "ВАРЮ БОРЩ^Какой?;",
-                                "ПОКА^Снова.;", "ПРИВЕТ^", "ПРИВЕТ^Привет.;", "_ДА^Под приветом.;"});
+    const Lines base =
+        cpLines({"Фразы", "БОРЩ^Вкусно!;", "ПОКА^Пока!;@", "ПОКА^Покажи.;", "БОРЩ^Ещё.;",
+                 "_ДА^Да.;", "_ДА^Нет.;", "ВАРЮ БОРЩ^Какой?;", "ПОКА^Снова.;", "ПРИВЕТ^",
+                 "ПРИВЕТ^Привет.;", "_ДА^Под приветом.;"});
     // A goodbye may come first and an ordinary line after it; an open key answers nothing; one
     // key may follow up two different lines.
     EXPECT_EQ(described(linesNeverAnswering(base)),
@@ -131,8 +132,8 @@ TEST(AuthoringChecksTest, AKeyWithAnOuterSpaceSaysWhatItMisses) {
 }
 
 TEST(AuthoringChecksTest, AKeyWithYoWantsATwinSpeltWithYe) {
-    const Lines base = cpLines({"Фразы", "ГОЛОЛЁД^Скользко.;", "ЁЛКА^Ёлка.;", "ЕЛКА^Ёлка.;",
-                                "_ЁЖ^Ёжик.;", "ЕЖ^Ёжик.;"});
+    const Lines base = cpLines(
+        {"Фразы", "ГОЛОЛЁД^Скользко.;", "ЁЛКА^Ёлка.;", "ЕЛКА^Ёлка.;", "_ЁЖ^Ёжик.;", "ЕЖ^Ёжик.;"});
     // A twin at another depth is followed up otherwise: no twin.
     EXPECT_EQ(described(keysWithoutYoTwin(base)),
               (Lines{"2: key \"ГОЛОЛЁД\" has \"Ё\" and no twin \"ГОЛОЛЕД\": letters are compared "
@@ -160,11 +161,12 @@ TEST(AuthoringChecksTest, AFileOfQuestionMarksIsDamage) {
 }
 
 TEST(AuthoringChecksTest, AWellWrittenBaseGivesNoWarning) {
-    const Lines base = cpLines({"Фразы", "ПОКА!^Пока!;@", "ПОКА!^Покажи.;", "ПРИВЕТ^Привет!;",
-                                "_КАК ДЕЛА?^Хорошо.;", "__А ТЫ?^И я.;", "_ДА^Да.;", "ЁЛКА^Ёлка.;",
-                                "ЕЛКА^Ёлка.;", "КТО ТЫ?^", "КТО ТЫ?^Я Беседка.;", "ЛЮБЛЮ ЧАЙ^Я тоже.;"});
-    for (auto* check : {linesNeverAnswering, missingFirstLine, keysWithOuterSpaces,
-                        keysWithoutYoTwin})
+    const Lines base =
+        cpLines({"Фразы", "ПОКА!^Пока!;@", "ПОКА!^Покажи.;", "ПРИВЕТ^Привет!;",
+                 "_КАК ДЕЛА?^Хорошо.;", "__А ТЫ?^И я.;", "_ДА^Да.;", "ЁЛКА^Ёлка.;", "ЕЛКА^Ёлка.;",
+                 "КТО ТЫ?^", "КТО ТЫ?^Я Беседка.;", "ЛЮБЛЮ ЧАЙ^Я тоже.;"});
+    for (auto* check :
+         {linesNeverAnswering, missingFirstLine, keysWithOuterSpaces, keysWithoutYoTwin})
         EXPECT_EQ(described(check(base)), Lines{});
     EXPECT_EQ(questionMarkDamage(base), std::nullopt);
 }

@@ -168,8 +168,8 @@ int printAuthoringWarnings(const std::string& where, const std::vector<std::stri
         for (auto& warning : more)
             warnings.push_back(std::move(warning));
     };
-    for (auto* check : {missingFirstLine, linesNeverAnswering, keysWithOuterSpaces,
-                        keysWithoutYoTwin})
+    for (auto* check :
+         {missingFirstLine, linesNeverAnswering, keysWithOuterSpaces, keysWithoutYoTwin})
         add(check(lines));
     if (const auto bytes = bytesOnDisk(options.path))
         add(charactersLostOnSave(*bytes));

@@ -52,8 +52,7 @@ std::optional<WhyOptions> parseWhyOptions(const std::vector<std::string>& args) 
             options.phrases.push_back(args[i]);
         }
     }
-    if (options.expectations &&
-        (options.summary || options.fresh || !options.phrases.empty())) {
+    if (options.expectations && (options.summary || options.fresh || !options.phrases.empty())) {
         trouble(std::string("--expect takes its phrases from FILE, each on its own; ") + kWhyUsage);
         return std::nullopt;
     }
@@ -119,9 +118,9 @@ std::optional<Expectation> parseExpectation(const std::string& line, int lineNum
     }
     if (separator == std::string::npos)
         return std::nullopt;
-    Expectation expectation{lineNumber, withoutOuterSpaces(line.substr(0, separator)),
-                            cp1251::upper(withoutOuterSpaces(
-                                cp1251::fromUtf8(line.substr(separator + length))))};
+    Expectation expectation{
+        lineNumber, withoutOuterSpaces(line.substr(0, separator)),
+        cp1251::upper(withoutOuterSpaces(cp1251::fromUtf8(line.substr(separator + length))))};
     if (expectation.phrase.empty() || expectation.key.empty())
         return std::nullopt;
     return expectation;
