@@ -120,7 +120,8 @@ TEST(CliUsage, HelpAndBadArguments) {
     TempFolder folder;
     const ProgramRun help = cli(folder, "--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("lint [FILE]"), std::string::npos);
+    EXPECT_NE(help.out.find("lint [--authoring [--corpus TEXT]] [FILE]"), std::string::npos);
+    EXPECT_NE(help.out.find("why [--summary]"), std::string::npos);
     EXPECT_EQ(cli(folder, "cat --help").out, help.out);
     EXPECT_EQ(cli(folder, "").status, 2);
     EXPECT_EQ(cli(folder, "frobnicate").status, 2);

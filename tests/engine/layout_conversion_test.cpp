@@ -58,5 +58,18 @@ TEST(LayoutConversionTest, ASecondPassConvertsOnlyWhatTheTableListsAgain) {
     EXPECT_EQ(converted(once), "ф.и.с ЭжЖ зкшмуе");
 }
 
+TEST(LayoutConversionTest, ACommaPeriodOrApostropheBetweenLettersIsTheLetterOfItsKey) {
+    const auto typed = [](std::string_view utf8) {
+        return cp1251::toUtf8(toCyrillicLayout(cp1251::fromUtf8(utf8)));
+    };
+    EXPECT_EQ(typed("ns k.,bim xfq"), "ты любишь чай");
+    EXPECT_EQ(typed("g'nf;"), "пэтаж");
+    // Where nothing but punctuation can be meant, the table holds.
+    EXPECT_EQ(typed("ghbdtn, vbh. lf'"), "привет, мир. да'");
+    EXPECT_EQ(typed("... ,.' 'ok'"), "... ,.' 'щл'");
+    // Cyrillic letters were not typed in the Latin layout: their commas stay commas.
+    EXPECT_EQ(typed("да,нет"), "да,нет");
+}
+
 } // namespace
 } // namespace besedka
