@@ -248,19 +248,28 @@ std::vector<std::string> splitIntoLines(std::string_view text) {
     return lines;
 }
 
-// The code points of the line that Windows-1251 lacks (0 for a byte that is not UTF-8), each once.
-std::vector<char32_t> lostCharacters(std::string_view line) {
-    std::vector<char32_t> lost;
-    while (const auto found = cp1251::firstLossyCharacter(line)) {
-        if (std::find(lost.begin(), lost.end(), found->codePoint) == lost.end())
-            lost.push_back(found->codePoint);
-        const auto lead = static_cast<unsigned char>(line[found->offset]);
+// The code point of each character of UTF-8 text that Windows-1251 lacks, in order, and 0 for
+// each byte that is not UTF-8.
+std::vector<char32_t> lossyCharacters(std::string_view text) {
+    std::vector<char32_t> lossy;
+    while (const auto found = cp1251::firstLossyCharacter(text)) {
+        lossy.push_back(found->codePoint);
+        const auto lead = static_cast<unsigned char>(text[found->offset]);
         const std::size_t length = found->codePoint == 0 ? 1
                                    : lead >= 0xF0        ? 4
                                    : lead >= 0xE0        ? 3
                                                          : 2;
-        line.remove_prefix(found->offset + length);
+        text.remove_prefix(found->offset + length);
     }
+    return lossy;
+}
+
+// The same, each once.
+std::vector<char32_t> lostCharacters(std::string_view line) {
+    std::vector<char32_t> lost;
+    for (char32_t codePoint : lossyCharacters(line))
+        if (std::find(lost.begin(), lost.end(), codePoint) == lost.end())
+            lost.push_back(codePoint);
     return lost;
 }
 
@@ -276,6 +285,16 @@ std::string codePointsText(const std::vector<char32_t>& codePoints) {
 }
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+// UTF-8 text with a few stray bytes: more of its non-ASCII bytes belong to UTF-8 characters than
+// not. Windows-1251 Russian text practically never forms a UTF-8 character.
+bool mostlyUtf8(std::string_view text) {
+    const auto nonAscii = static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }));
+    const std::vector<char32_t> lossy = lossyCharacters(text);
+    const auto stray = static_cast<std::size_t>(std::count(lossy.begin(), lossy.end(), 0));
+    return stray > 0 && nonAscii - stray > stray;
+}
 
 } // namespace
 
@@ -404,19 +423,25 @@ std::vector<AuthoringWarning> charactersLostOnSave(std::string_view fileBytes) {
     const bool bom = fileBytes.starts_with(kUtf8Bom);
     if (bom)
         fileBytes.remove_prefix(kUtf8Bom.size());
-    else if (!cp1251::looksLikeUtf8(fileBytes))
+    // One byte that is not UTF-8 makes the reader take the whole file as Windows-1251.
+    const bool readAsUtf8 = bom || cp1251::looksLikeUtf8(fileBytes);
+    if (!readAsUtf8 && !mostlyUtf8(fileBytes))
         return {};
     std::vector<AuthoringWarning> warnings;
     const std::vector<std::string> lines = splitIntoLines(fileBytes);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::vector<char32_t> lost = lostCharacters(lines[i]);
-        if (lost.empty())
-            continue;
-        warnings.push_back({static_cast<int>(i),
-                            codePointsText(lost) +
-                                ": Windows-1251 has no such character, so the program reads it "
-                                "as '?' and the first save of the file (a learned phrase) "
-                                "keeps the '?'"});
+        if (readAsUtf8 && !lost.empty())
+            warnings.push_back({static_cast<int>(i),
+                                codePointsText(lost) +
+                                    ": Windows-1251 has no such character, so the program reads "
+                                    "it as '?' and the first save of the file (a learned phrase) "
+                                    "keeps the '?'"});
+        else if (!readAsUtf8 && std::find(lost.begin(), lost.end(), 0) != lost.end())
+            warnings.push_back({static_cast<int>(i),
+                                "a byte that is not UTF-8: the program then reads the whole file "
+                                "as Windows-1251, every letter written in UTF-8 comes out as "
+                                "other characters, and the first save of the file keeps them"});
     }
     return warnings;
 }

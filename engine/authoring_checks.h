@@ -44,7 +44,9 @@ std::vector<AuthoringWarning> keysWithOuterSpaces(const std::vector<std::string>
 std::vector<AuthoringWarning> keysWithoutYoTwin(const std::vector<std::string>& phraseBase);
 
 // Characters of a UTF-8 file that Windows-1251 lacks, by line: the program reads each as '?' and
-// the first save of the file writes the '?' for good. Nothing for RTF or Windows-1251 content.
+// the first save of the file writes the '?' for good. In a UTF-8 file with a few bytes that are
+// not UTF-8, the lines of those bytes: the whole file is then read as Windows-1251. Nothing for
+// RTF or Windows-1251 content.
 std::vector<AuthoringWarning> charactersLostOnSave(std::string_view fileBytes);
 
 // A file whose letters are mostly '?' was saved through a wrong encoding: the message says so.

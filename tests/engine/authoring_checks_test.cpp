@@ -150,6 +150,11 @@ TEST(AuthoringChecksTest, CharactersWindows1251LacksAreFoundByLineInAUtf8File) {
                      "'?' and the first save of the file (a learned phrase) keeps the '?'",
                      "4: U+1F600, U+2615: Windows-1251 has no such character, so the program reads "
                      "it as '?' and the first save of the file (a learned phrase) keeps the '?'"}));
+    // One stray byte, and the whole file is taken as Windows-1251.
+    EXPECT_EQ(described(charactersLostOnSave("Фразы\nЧАЙ^Чай\xff;\nКОФЕ^\U0001F600;\n")),
+              Lines{"2: a byte that is not UTF-8: the program then reads the whole file as "
+                    "Windows-1251, every letter written in UTF-8 comes out as other characters, "
+                    "and the first save of the file keeps them"});
     // A Windows-1251 file, or one the program saved, holds nothing of the kind.
     EXPECT_TRUE(charactersLostOnSave(cp("Фразы\r\nЧАЙ^Чай?;\r\n")).empty());
     EXPECT_TRUE(charactersLostOnSave("{\\rtf1\\ansi \\u9749?\\par}").empty());
