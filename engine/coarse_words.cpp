@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/coarse_words.h"
 
+#include "engine/coarse_spelling.h"
 #include "platform/core/cp1251.h"
 
 #include <algorithm>
@@ -16,40 +17,78 @@ namespace {
 
 // Roots and exemptions are written in upper case with Е for Ё, and marked by where they stand:
 //   ПИЗД   anywhere in a word;
-//   ^ЕБ    at the start of the word or right behind its prefixes ("заебал", "отъебись");
+//   ^ЕБ    at the start of the word, right behind its prefixes ("заебал", "отъебись"), or behind
+//          the linking vowel of a compound's first stem ("мозгоёб", "злоебучий");
 //   |ХУЛИ  at the start of the word, behind no prefix;
-//   ...$   at the end of the word.
+//   ...$   at the end of the word;
+//   ~...   only in a word read from Latin letters (English holds "her", "hue" and "mud").
 // A root that begins with a vowel stands behind a prefix only after a vowel, Ъ or Ь ("съебал",
-// "поебень"), so that "себе", "небо" and "веб" hold none.
+// "поебень"), so that "себе", "небо" and "веб" hold none. Whatever follows a root is its
+// suffixes and endings, so a root is written once for all of its forms.
 // clang-format off
 constexpr std::initializer_list<const char*> kRoots = {
-    // мат: хуй, пизда, ебать, блядь, муде, манда
+    // мат: хуй, пизда, ебать, блядь, муде, манда, and the way people spell them
     "ХУЙ", "ХУЕ", "ХУИ", "ХУЯ", "ХУЮ", "|ХУЛИ$", "|НАХ$",
     "ПИЗД", "ПИЗЖ", "ПЕЗД", "ПИСД", "ПЕСД",
-    "^ЕБ",
-    "БЛЯД", "|БЛЯТ$", "|БЛЯТЬ$", "|БЛЯ$",
-    "^МУД",
-    "|МАНДА$", "|МАНДЫ$", "|МАНДЕ$", "|МАНДУ$", "|МАНДОЙ$", "МАНДАВОШ", "МАНДЕЖ", "|МАНДЮ",
-    "ЗАЛУП", "МАЛАФЬ", "МАЛАФЕ", "МАЛАФЯ", "МАЛОФЬ", "МАЛОФЕ", "МАЛОФЯ",
-    "|ЕПТ$", "|ЕПТА$", "|ЕПТЬ$",
+    "^ЕБ", "^ЙЕБ", "^ИБАН", "^ИБАЛ", "^ИБАТ", "^ИБАШ", "^ИБЛ", "^ИБУЧ", "^ИБНУ", "^ИПАН", "^ИПАЛ",
+    "^ИПАТ",
+    "^ЕПАН", "^ЕПАЛ", "^ЕПАТ", "^ЕПНУ", "^ЕП$", "^ЕПЛ", "^ЕПИСЬ", "^ИБИСЬ", "ЕБУЧ", "ЕПУЧ", "|ЕПТ",
+    "БЛЯД", "|БЛЯТ", "|БЛЯЦК", "|БЛЯ$", "|БЛИАТ", "|БЛЕАТ",
+    "^МУД", "МУДАК", "МУДИЛ", "МУДАЧ",
+    "|МАНДА$", "|МАНДЫ$", "|МАНДУ$", "|МАНДОЙ$", "МАНДАВОШ", "МАНДЕЖ", "|МАНДЮ",
+    "ЗАЛУП", "МАЛАФЬ", "МАЛАФЕ", "МАЛАФЯ", "МАЛОФЬ", "МАЛОФЕ", "МАЛОФЯ", "|ЕЛДА", "|ЕЛДЫ",
     // the coarse stand-ins of мат ("хрен" itself is also the horseradish, and stays innocent)
     "^ХЕР", "ХРЕНОВ", "ХРЕНОТ", "ХРЕНАЧ", "|ХРЕНЬ", "ОХРЕН", "АХРЕН", "|НАХРЕН", "|НИХРЕН",
+    "ДОЛБАНУТ", "ДОЛБАНН", "ДОЛБАНЫ", "ЗВИЗД",
     // excrement and the body
-    "ГОВН", "ГАВН", "ГОВЕНН", "ДЕРЬМ", "ЖОП", "ДРИСТ", "СИСЬК", "СИСЕК", "СИСЕЧК", "|СИСК",
+    "ГОВН", "ГАВН", "ГОВЕНН", "ГОВЕНЫ", "ДЕРЬМ", "|ДЕРМО$", "ЖОП", "ДРИСТ",
+    "СИСЬК", "СИСЕК", "СИСЕЧК", "|СИСК", "ТИТЬК", "СИСЯСТ", "ПИСЬК", "ПИСЮН", "ПИСЮЛ",
     "^СРАТ", "^СРАЛ", "^СРАВШ", "^СРАН", "^СРАК", "^СРАЧ",
     "^СРУ$", "^СРУТ$", "^СРЕТ$", "^СРЕШЬ", "^СРИ$",
+    "ЗАСЕР", "ОБСЕР", "ОБОСЕР", "ВЫСЕР", "ПРОСЕР",
     "^ССАТ", "^ССАЛ", "^ССАВШ", "^ССАН", "^ССЫТ", "^ССЫШ", "^ССЫК", "^ССУ$", "^ССЫ$", "^ССУТ$",
+    "^СЦАТ", "^СЦАЛ", "^СЦАН", "^СЦЫ", "ОБОСАТ", "ОБОСАЛ", "ОБОСАН", "ОБОСЦ", "|СЫКЛ",
     "^ПЕРД", "^ПЕРНУЛ", "^ПЕРНУТ", "^БЗД",
-    // sex
-    "ДРОЧ", "ЗАДРОТ", "^ТРАХАТ", "^ТРАХАЛ", "^ТРАХАЕ", "^ТРАХАЮ", "^ТРАХАЙ", "^ТРАХН",
-    "ГАНДОН", "ГОНДОН", "|МИНЕТ", "ШЛЮХ", "ШЛЮШ", "ШАЛАВ", "|ДАВАЛК",
-    // slurs
-    "ПИДОР", "ПИДАР", "ПИДР", "ПЕДРИЛ", "^ПЕДИК", "ПЕДЕРАСТ", "|ГОМИК",
-    "|ЖИД$", "|ЖИДЫ$", "|ЖИДА$", "|ЖИДУ$", "|ЖИДОМ$", "|ЖИДОВ", "ПИНДОС",
-    // coarse insults
-    "СВОЛОЧ", "ПАСКУД", "^СТЕРВ", "|ГНИД", "УШЛЕП", "ДОЛБОЯЩЕР", "ЛОШАР", "|МРАЗ",
+    // sex and prostitution
+    "ДРОЧ", "ЗАДРОТ", "^ТРАХАР", "^ТРАХАТ", "^ТРАХАЛ", "^ТРАХАЕ", "^ТРАХАЮ", "^ТРАХАЙ", "^ТРАХН",
+    "ГАНДОН", "ГОНДОН", "|МИНЕТ", "ОТСОСИ", "ОТСОСЕШ", "|СОСИ$", "ЧЛЕНОСОС", "СПЕРМОГЛОТ",
+    "ШЛЮХ", "ШЛЮШ", "ШЛУХ", "ШЛЮНДР", "ШАЛАВ", "ШАЛАШОВК", "|ДАВАЛК", "ПРОСТИТУТ", "ПОТАСКУХ",
+    "ПОТАСКУШ",
+    "|ШМАР", "ШМАНДОВ", "|КУРВ", "|ЛЯРВ",
+    // slurs: national, ethnic, homophobic
+    "ПИДОР", "ПИДАР", "ПИДР", "|ПИДЕР", "ПЕДРИЛ", "^ПЕДИК", "ПЕДЕРАСТ", "|ГОМИК", "ГОМОСЕК",
+    "ГОМОСЯТ",
+    "|ЖИД$", "|ЖИДЫ$", "|ЖИДА$", "|ЖИДУ$", "|ЖИДОМ$", "|ЖИДОВ", "|ЖИДЯР", "|ЖИДЕНОК",
+    "|ЖИДЕНЫШ", "ЖИДОМАСОН", "ПИНДОС", "АМЕРИКОС",
+    "|ХАЧ$", "|ХАЧИ$", "|ХАЧА$", "|ХАЧУ$", "|ХАЧОМ$", "|ХАЧЕЙ$", "|ХАЧАМ", "|ХАЧИК", "|ХАЧЬ",
+    "|ЧУРК", "ЧУЧМЕК", "ЧЕРНОМАЗ", "КИТАЕЗ", "ЯПОШК", "АРМЯШК", "БУЛЬБАШ",
+    "|ЧУХОН", "|ЧУХНА", "НЕРУСЬ", "|РУСНЯ", "ЦЫГАНЬЕ", "КАЦАП", "МОСКАЛ", "|ХОХЛЫ", "|ХОХЛОВ$",
+    "|ХОХЛАМ", "|ХОХЛУШ", "|ХОХЛЯ", "НИГГЕР", "НИГГА", "НЕГРИТОС", "ЛЕСБУХ", "ТРАНСУХ",
+    // insults, with a coarse root or without one
+    "СВОЛОЧ", "СВОЛОТ", "ПАСКУД", "^СТЕРВ", "|ГНИД", "УШЛЕП", "ДОЛБОЯЩЕР", "|ДОЛБОДЯТ", "ЛОШАР",
+    "|МРАЗ",
     "СУЧАР", "|СУКИН", "|СУКА$", "|СУКИ$", "|СУКЕ$", "|СУКУ$", "|СУКОЙ$", "|СУКАМИ$", "|СУКАХ$",
-    "|СУЧИЙ$", "|СУЧЬЕГО$", "|СУЧЬЕМУ$", "|СУЧЬИМ", "|СУЧЬИХ$",
+    "|СУКО$", "СЦУК", "|СУЧИЙ$", "|СУЧЬЕГО$", "|СУЧЬЕМУ$", "|СУЧЬИМ", "|СУЧЬИХ$",
+    "|СУЧКА$", "|СУЧКУ$", "|СУЧКОЙ$", "|СУЧЕНЫШ",
+    "ИДИОТ", "|КРЕТИН", "ДЕБИЛ", "ДИБИЛ", "ИМБЕЦИЛ", "ДЕГЕНЕРАТ",
+    "|ДАУН$", "|ДАУНЫ$", "|ДАУНА$", "|ДАУНУ$", "|ДАУНОМ$", "|ДАУНЕН",
+    "|ТВАР", "|СКОТИНА$", "|СКОТИНУ$", "УБЛЮД", "ВЫРОДОК", "ВЫРОДК",
+    "ПОДОНОК", "ПОДОНК", "ОТМОРОЗОК", "ОТМОРОЗК", "ПРИДУРОК", "ПРИДУРК", "НЕДОУМОК", "НЕДОУМК",
+    "НЕДОНОСОК", "НЕДОНОСК", "|УРОД$", "|УРОДЫ$", "|УРОДА$", "|УРОДОМ$", "|УРОДОВ$",
+    "|УРОДАМ", "|УРОДИН", "|УРОДЕЦ", "|УРОДЦ", "|УРОДК", "|ЧМО", "ЧМОШ", "ЧМЫР", "|БЫДЛ", "|ПАДЛ",
+    "ГАДИН",
+    "ГАДЕНЫШ", "|ГАД$", "|ЛОХ$", "|ЛОХИ$", "|ЛОХА$", "|ЛОХУ$", "|ЛОХОМ$", "|ЛОХОВ$", "ЛОХУШК",
+    "|ОЛУХ", "|БОЛВАН", "|ДУРАК", "|ДУРАЧК", "|ДУРАЧЬЕ", "|ДУРА$", "|ДУРЫ$", "|ДУРЕХ",
+    "|ДУРЕНЬ", "|ДУРИЩ", "|ДУРЫНД", "|ДУРАЛЕ", "ТУПОРЫЛ", "ДРИЩ", "|ТУПИЦ", "БЕСТОЛОЧ", "ОСТОЛОП",
+    "|БАЛБЕС",
+    "|МЕРЗАВ", "НЕГОДЯ", "НИЧТОЖЕСТВ", "|УПЫР", "|УРОДИЩ", "|ЗАТКНИСЬ$", "|ЗАТКНИТЕСЬ$", "|ЛОШОК",
+    "ЖИРДЯ", "ЖИРОБАС", "НИЩЕБРОД", "|СУЧОН",
+    // wishes of death
+    "|СДОХНИ", "|ПОДОХНИ", "|ЗДОХНИ", "|УБЕЙСЯ$", "|УДАВИСЬ$", "|ПОВЕСЬСЯ$", "|ЗАСТРЕЛИСЬ$",
+    // English, as it reads in Russian letters
+    "~|ФУК", "~ШИТ", "~БИТЧ", "~ЦУНТ", "~ВХОРЕ", "~ФАГГОТ", "~АССХОЛ", "~АСШОЛ", "~МОТХЕРФ",
+    "~|СЛУТ",
+    "~|ПУССИ$", "~ДИКХЕАД", "~|БАСТАРД", "~|РЕТАРД", "~|МОРОН", "~ДЖОП",
 };
 
 // Innocent words, each where it holds a root: a root whose first letter stands inside one of
@@ -70,6 +109,26 @@ constexpr std::initializer_list<const char*> kExemptions = {
     "ПЕДИКЮР", "ПЕДИКУЛ", "ПЕДИКЕБ",
     "СТЕРВЯТН", "СТЕРВОЯД", "СТЕРВЕН",                   // стервятник, остервенеть
     "СВОЛОЧЕН",                                          // сволочённый, of сволочь, to drag
+    "ЕБОР",                                              // двоеборье
+    "ЕПАНЧ", "ЕПАРХ",                                    // епанча, епархия
+    "ОБСЕРВ", "ЗАСЕРЕБР", "ВЫСЕРЕБР", "ПРОСЕРЕБР", // обсерватория, засеребриться
+    "КУРВИМ", "КУРВЕОГ",                                 // курвиметр, Курвеого
+    "ИБАНСК", "ИБАНЬ", "ИБАНЕЗ",                         // the Iban, Ибаньес
+    "ХЕРЕФОРД", "|ХЕРД",                                 // Херефорд, Херд Island
+    "УРОДИТ", "УРОДИЛ", "УРОДИВШ", "УРОДУЮ",             // уродиться, a crop
+    "ЧМОК",                                              // чмокать
+    "МЕРЗАВЧИК",                                         // a small bottle
+    "БОЛВАНК", "БОЛВАНОЧН", "БОЛВАНЧИК",                 // болванка, a blank
+    "ЕБРАЧ", "ЧЕБУЧ",                                    // двоебрачие, отчебучить
+    "ИДРОЧИСТ",                                          // гидроочистка, its О read once
+    "|ДУРАКА$",                                          // играть в дурака, the card game
+    "ДУРАКАВАЛ", "ИДИОТИП", "ДЕГЕНЕРАТИВ", "ГОМОСЕКСУ",
+    // English words that read like a root
+    "~|ХЕР$", "~ХЕРЕ", "~|ХЕРО$", "~|ХЕРОИ", "~|ХЕРОЕ", "~|ХЕРОК", "~|ХЕРМ", "~|ХЕРБ",
+    "~|ХЕРС", "~|ХЕРТ", "~|ХЕРЦ", "~|ХЕРШ", "~ТХЕР", "~|ЕББ", "~|ЕБТ", "~|ЕБКС", "~|ЕБП", "~|ЕБЦ",
+    "~|ЕБО", "~|ЕБУИЛД", "~|ЕБАЙ",
+    "~|ЕБ$", "~|ЕП$", "~|МУД$", "~|МУДД", "~|МУДФ", "~|ХУЕ$",
+    "~|ХУЕС$", "~|ХУЕБ", "~|ЧМОД", "~СЦ",
 };
 
 // The prefixes a root of the ^ kind may stand behind: не- or ни- first, then по- (as in
@@ -81,6 +140,15 @@ constexpr std::initializer_list<const char*> kPrefixes = {
     "ПО", "ПОД", "ПОДЪ", "ПОДЬ", "ПРЕ", "ПРИ", "ПРО", "РАЗ", "РАЗЪ", "РАЗЬ", "РАС", "С", "СЪ", "СЬ",
     "СО", "У",
 };
+
+// A wish of death spelt out: the words in turn, a slot taking any of its words, or a word
+// beginning with one of its stems (written with a star).
+using Wish = std::vector<std::vector<const char*>>;
+const std::vector<Wish> kWishes = {
+    {{"ЧТОБ", "ЧТОБЫ", "ЧОБ"}, {"ТЫ", "ВЫ"},
+     {"СДОХ*", "ПОДОХ*", "ЗДОХ*", "ОКОЛЕ*", "СГНИ*", "ПОДАВИЛ*", "ЗАГНУЛ*", "СДЫХ*", "СГОРЕЛ*"}},
+    {{"УБЕЙ", "УБЕЙТЕ"}, {"СЕБЯ"}},
+};
 // clang-format on
 
 enum class Place { Anywhere, BehindPrefixes, WordStart };
@@ -89,11 +157,16 @@ struct Pattern {
     std::string letters;
     Place place = Place::Anywhere;
     bool atEnd = false;
+    bool latinOnly = false;
 };
 
 Pattern parsed(const char* utf8) {
     Pattern pattern;
     std::string text = cp1251::fromUtf8(utf8);
+    if (text.front() == '~') {
+        pattern.latinOnly = true;
+        text.erase(0, 1);
+    }
     if (text.front() == '^' || text.front() == '|') {
         pattern.place = text.front() == '^' ? Place::BehindPrefixes : Place::WordStart;
         text.erase(0, 1);
@@ -106,14 +179,15 @@ Pattern parsed(const char* utf8) {
     return pattern;
 }
 
-std::vector<std::string> fromUtf8(std::initializer_list<const char*> entries) {
+template <typename Entries> std::vector<std::string> fromUtf8(const Entries& entries) {
     std::vector<std::string> list;
     for (const char* entry : entries)
         list.push_back(cp1251::fromUtf8(entry));
     return list;
 }
 
-// The roots by their first letter, so that each letter of a word tries only its own.
+// The roots by their first letter, so that each letter of a word tries only its own; a hidden
+// letter tries them all.
 using RootIndex = std::array<std::vector<Pattern>, 256>;
 const RootIndex& roots() {
     static const RootIndex index = [] {
@@ -127,6 +201,16 @@ const RootIndex& roots() {
     return index;
 }
 
+const std::vector<Pattern>& everyRoot() {
+    static const std::vector<Pattern> all = [] {
+        std::vector<Pattern> list;
+        for (const std::vector<Pattern>& byLetter : roots())
+            list.insert(list.end(), byLetter.begin(), byLetter.end());
+        return list;
+    }();
+    return all;
+}
+
 const std::vector<Pattern>& exemptions() {
     static const std::vector<Pattern> list = [] {
         std::vector<Pattern> patterns;
@@ -137,18 +221,30 @@ const std::vector<Pattern>& exemptions() {
     return list;
 }
 
-bool isLetter(char c) {
-    return cp1251::upper(c) != cp1251::lower(c);
-}
-
 bool isVowelOrSign(char c) {
     static const std::string letters = cp1251::fromUtf8("АЕИОУЫЭЮЯЪЬ");
     return letters.find(c) != std::string::npos;
 }
 
-bool standsAt(const std::string& word, std::size_t at, const Pattern& pattern) {
-    return word.compare(at, pattern.letters.size(), pattern.letters) == 0 &&
-           (!pattern.atEnd || at + pattern.letters.size() == word.size());
+bool isLinkingVowel(char c) {
+    static const std::string letters = cp1251::fromUtf8("ОЕ");
+    return letters.find(c) != std::string::npos;
+}
+
+// A hidden letter stands for any letter of a root, as long as most of the root is spelt out; an
+// exemption is spelt out in full.
+bool standsAt(const std::string& word, std::size_t at, const Pattern& pattern, bool hiddenFits) {
+    const std::string& letters = pattern.letters;
+    if (at + letters.size() > word.size() || (pattern.atEnd && at + letters.size() != word.size()))
+        return false;
+    std::size_t hiddenLetters = 0;
+    for (std::size_t k = 0; k < letters.size(); ++k) {
+        const bool hidden = word[at + k] == kHiddenLetter;
+        if (word[at + k] != letters[k] && !(hidden && hiddenFits))
+            return false;
+        hiddenLetters += hidden ? 1 : 0;
+    }
+    return 2 * hiddenLetters < letters.size();
 }
 
 // Bit i is set when a root of the ^ kind may begin at letter i: the start, and the end of each
@@ -180,86 +276,133 @@ Starts rootStarts(const std::string& word) {
     return starts;
 }
 
-bool standsInInnocentWord(const std::string& word, std::size_t at) {
+// A compound's first stem: two letters or more ending in a consonant, then a linking vowel. Only
+// a root that begins with a vowel is taken there, so that "процессу" and "бундесрат" hold
+// none; in a word read from Latin only behind О, so that "FreeBSD" holds none either.
+bool followsCompoundStem(const std::string& word, std::size_t at, const Pattern& root,
+                         bool fromLatin) {
+    static const char o = cp1251::fromUtf8("О").front();
+    if (fromLatin && word[at - 1] != o)
+        return false;
+    return at >= 3 && isVowelOrSign(root.letters.front()) && isLinkingVowel(word[at - 1]) &&
+           !isVowelOrSign(word[at - 2]);
+}
+
+bool standsInInnocentWord(const std::string& word, std::size_t at, bool fromLatin) {
     for (const Pattern& exemption : exemptions()) {
+        if (exemption.latinOnly && !fromLatin)
+            continue;
         const std::size_t size = exemption.letters.size();
         const std::size_t first = at + 1 > size ? at + 1 - size : 0;
         for (std::size_t from = first; from <= at; ++from) {
             if ((exemption.place != Place::WordStart || from == 0) &&
-                standsAt(word, from, exemption))
+                standsAt(word, from, exemption, false))
                 return true;
         }
     }
     return false;
 }
 
-// The word is upper case, with Е for Ё.
-bool isCoarseWord(const std::string& word) {
-    Starts starts = 0;
-    for (std::size_t at = 0; at < word.size(); ++at) {
-        for (const Pattern& root : roots()[static_cast<unsigned char>(word[at])]) {
-            if (root.place == Place::WordStart && at != 0)
-                continue;
-            if (root.place == Place::BehindPrefixes && at != 0) {
-                if (starts == 0)
-                    starts = rootStarts(word);
-                if (at >= 64 || (starts >> at & 1) == 0)
-                    continue;
-                if (isVowelOrSign(root.letters.front()) && !isVowelOrSign(word[at - 1]))
-                    continue;
+class WordJudge {
+public:
+    WordJudge(const std::string& word, bool fromLatin) : word_(word), fromLatin_(fromLatin) {}
+
+    bool holdsRoot() {
+        for (std::size_t at = 0; at < word_.size(); ++at) {
+            const bool hidden = word_[at] == kHiddenLetter;
+            for (const Pattern& root :
+                 hidden ? everyRoot() : roots()[static_cast<unsigned char>(word_[at])]) {
+                if (rootStandsAt(root, at))
+                    return true;
             }
-            if (standsAt(word, at, root) && !standsInInnocentWord(word, at))
+        }
+        return false;
+    }
+
+private:
+    bool rootStandsAt(const Pattern& root, std::size_t at) {
+        if (root.latinOnly && !fromLatin_)
+            return false;
+        if (root.place == Place::WordStart && at != 0)
+            return false;
+        if (root.place == Place::BehindPrefixes && at != 0 && !standsBehindPrefixes(root, at) &&
+            !followsCompoundStem(word_, at, root, fromLatin_))
+            return false;
+        return standsAt(word_, at, root, true) && !standsInInnocentWord(word_, at, fromLatin_);
+    }
+
+    bool standsBehindPrefixes(const Pattern& root, std::size_t at) {
+        if (starts_ == 0)
+            starts_ = rootStarts(word_);
+        if (at >= 64 || (starts_ >> at & 1) == 0)
+            return false;
+        // Latin has no Ъ: "otebis" stands for "отъебись", behind a prefix of two letters or more.
+        return !isVowelOrSign(root.letters.front()) || isVowelOrSign(word_[at - 1]) ||
+               (fromLatin_ && at >= 2);
+    }
+
+    const std::string& word_;
+    bool fromLatin_;
+    Starts starts_ = 0;
+};
+
+// The wishes in Windows-1251.
+const std::vector<std::vector<std::vector<std::string>>>& wishes() {
+    static const auto converted = [] {
+        std::vector<std::vector<std::vector<std::string>>> made;
+        for (const Wish& wish : kWishes) {
+            made.emplace_back();
+            for (const std::vector<const char*>& slot : wish)
+                made.back().push_back(fromUtf8(slot));
+        }
+        return made;
+    }();
+    return converted;
+}
+
+bool fitsSlot(const std::string& word, const std::vector<std::string>& slot) {
+    return std::any_of(slot.begin(), slot.end(), [&word](const std::string& entry) {
+        return entry.back() == '*' ? word.starts_with(entry.substr(0, entry.size() - 1))
+                                   : word == entry;
+    });
+}
+
+bool spellsWish(const std::vector<WordReadings>& words, std::size_t first,
+                const std::vector<std::vector<std::string>>& wish) {
+    if (first + wish.size() > words.size())
+        return false;
+    for (std::size_t k = 0; k < wish.size(); ++k) {
+        const std::vector<std::string>& readings = words[first + k].asSeen;
+        if (readings.empty() || !fitsSlot(readings.front(), wish[k]))
+            return false;
+    }
+    return true;
+}
+
+bool wishesDeath(const std::vector<WordReadings>& words) {
+    for (const auto& wish : wishes()) {
+        for (std::size_t first = 0; first < words.size(); ++first) {
+            if (spellsWish(words, first, wish))
                 return true;
         }
     }
     return false;
 }
 
-// The word as the roots are written: upper case, Е for Ё, a letter typed three times or more
-// ("бляяя") once, and the Latin letters that look like Russian ones ("тpaxать" with Latin p, a,
-// x) as those. A word without a Russian letter comes back empty.
-std::string normalized(const std::string& letters) {
-    static const std::array<char, 256> table = [] {
-        std::array<char, 256> t{};
-        for (int byte = 0; byte < 256; ++byte)
-            t[static_cast<std::size_t>(byte)] = cp1251::upper(static_cast<char>(byte));
-        t[0xA8] = t[0xB8] = cp1251::fromUtf8("Е").front();
-        const std::string latin = "AaBCcEeHKkMOoPpTXxy";
-        const std::string russian = cp1251::fromUtf8("ААВССЕЕНКкМООРРТХХУ");
-        for (std::size_t k = 0; k < latin.size(); ++k)
-            t[static_cast<unsigned char>(latin[k])] = cp1251::upper(russian[k]);
-        return t;
-    }();
-    std::string word;
-    if (std::none_of(letters.begin(), letters.end(),
-                     [](char c) { return static_cast<unsigned char>(c) >= 0xC0; }))
-        return word; // no root in it
-    std::size_t run = 0;
-    for (const char c : letters) {
-        const char letter = table[static_cast<unsigned char>(c)];
-        run = !word.empty() && word.back() == letter ? run + 1 : 1;
-        if (run <= 2)
-            word += letter;
-        else if (run == 3)
-            word.pop_back();
-    }
-    return word;
+bool isCoarseWord(const WordReadings& word) {
+    const auto holdsRoot = [](const std::vector<std::string>& readings, bool fromLatin) {
+        return std::any_of(readings.begin(), readings.end(), [fromLatin](const std::string& r) {
+            return WordJudge(r, fromLatin).holdsRoot();
+        });
+    };
+    return holdsRoot(word.asSeen, false) || holdsRoot(word.fromLatin, true);
 }
 
 } // namespace
 
 bool isCoarse(std::string_view phrase) {
-    std::string word;
-    for (std::size_t i = 0; i <= phrase.size(); ++i) {
-        if (i < phrase.size() && isLetter(phrase[i])) {
-            word += phrase[i];
-            continue;
-        }
-        if (!word.empty() && isCoarseWord(normalized(word)))
-            return true;
-        word.clear();
-    }
-    return false;
+    const std::vector<WordReadings> words = coarseReadings(phrase);
+    return std::any_of(words.begin(), words.end(), isCoarseWord) || wishesDeath(words);
 }
 
 } // namespace besedka

@@ -5,10 +5,12 @@
 
 namespace besedka {
 
-// Does the phrase (Windows-1251) hold an obscene or coarse word: a word of мат, a vulgarism or a
-// coarse insult, in any of its prefixed and inflected forms ("охуеть", "заебал", "выблядок",
-// "говнюк", "обосраться")? Such a phrase is answered as usual but never learned.
-// Each word (a run of letters) is judged alone, in upper case, with Ё as Е.
+// Does the phrase (Windows-1251) hold an obscene or coarse word: a word of мат, a vulgarism, a
+// slur or an insult, in any of its prefixed, compounded and inflected forms ("охуеть", "заебал",
+// "мозгоёб", "говнюк", "обосраться", "жиды", "идиот"), or a wish of death ("чтоб ты сдох")?
+// Such a phrase is answered as usual but never learned. Each word is judged alone in each of its
+// readings (coarse_spelling.h): masked ("3ае6ал", "х у й"), in Latin letters ("blyat") and so on.
+// Look-alikes stay innocent: "хлебать", "корабля", "мудрый", "хохол", "Нигерия".
 bool isCoarse(std::string_view phrase);
 
 } // namespace besedka

@@ -36,24 +36,27 @@ int lineWithKey(const WordsFile& words, const std::string& key) {
     return 0;
 }
 
-// The system's previous reply becomes a key whose answer is what the user said to it.
-void attachToPreviousReply(TurnContext& turn) {
+// The system's previous reply becomes a key whose answer is what the user said to it. A phrase
+// that only says the reply again (one copy reading back its own line) is no answer to it.
+void attachToPreviousReply(TurnContext& turn, const std::string& phraseKey) {
     const std::string& previousReply = turn.state.previousReply;
     if (previousReply.empty())
         return;
-    const int index = lineWithKey(turn.words, cp1251::upper(previousReply));
+    const std::string replyKey = cp1251::upper(previousReply);
+    if (replyKey == phraseKey)
+        return;
+    const int index = lineWithKey(turn.words, replyKey);
     if (index == 0)
         return;
-    turn.words.load();
     std::string answered = withAnswer(turn.words.wholeText(index), turn.state.userPhrase);
     // Cut when read, the line would lose its last answers and never match again.
     if (answered.size() > LineList::kMaxLineRead)
         return;
     turn.words.moveToEnd(index, std::move(answered));
-    turn.words.save();
 }
 
 // One step under the lock, from the latest file: another copy's change is never saved over.
+// The new key and the answer are saved together, so a crash keeps both or neither.
 void learnInPhraseBase(TurnContext& turn) {
     // Only the exchange file can bring such a phrase (the input line's guard empties it); saved,
     // it would split into a broken key and answers.
@@ -65,9 +68,8 @@ void learnInPhraseBase(TurnContext& turn) {
     if (lineWithKey(turn.words, key) != 0)
         return;
     turn.words.append(key + '^');
+    attachToPreviousReply(turn, key);
     turn.words.save();
-    turn.words.load();
-    attachToPreviousReply(turn);
 }
 
 bool holdsLetterOrDigit(std::string_view phrase) {

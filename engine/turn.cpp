@@ -8,6 +8,7 @@
 #include "engine/turn_context.h"
 #include "engine/word_filters.h"
 #include "platform/core/file_error.h"
+#include "platform/core/folder_lock.h"
 
 namespace besedka {
 
@@ -102,6 +103,8 @@ void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
     if (followUp)
         context().load(base_files::kFollowUpRemarks);
     if (mode == Mode::CpuCpu) {
+        // Under its folder's lock like every save: the exchange file may stand in Base\ too.
+        const FolderLock lock(exchangePath);
         window_.exchangeBuffer.clear();
         window_.exchangeBuffer.add(state_.reply);
         window_.exchangeBuffer.save(exchangePath);

@@ -3,9 +3,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <iconv.h>
 #include <utility>
 #include <vector>
 
@@ -13,30 +11,27 @@ namespace besedka::cp1251 {
 
 namespace {
 
-// The code page's Unicode table, taken once from the C library's converter.
-std::array<char32_t, 256> buildUnicodeTable() {
-    std::array<char32_t, 256> table{};
-    iconv_t cd = iconv_open("UTF-32LE", "CP1251");
-    for (int byte = 0; byte < 256; ++byte) {
-        char in = static_cast<char>(byte);
-        unsigned char out[4] = {};
-        char* inPtr = &in;
-        char* outPtr = reinterpret_cast<char*>(out);
-        std::size_t inLeft = 1;
-        std::size_t outLeft = sizeof out;
-        if (cd != reinterpret_cast<iconv_t>(-1) &&
-            iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1))
-            table[byte] = out[0] | (out[1] << 8) | (out[2] << 16) | (char32_t{out[3]} << 24);
-    }
-    if (cd != reinterpret_cast<iconv_t>(-1))
-        iconv_close(cd);
+// The upper half of the code page, 0x80 to 0xFF: the lower half is ASCII. Built in, so that
+// reading a knowledge file never depends on the C library's converter modules being installed.
+constexpr std::array<char16_t, 128> kUpperHalf = [] {
+    // Rows of eight bytes from 0x80 to 0xBF; 0x98 (row 4) is undefined.
+    // clang-format off
+    std::array<char16_t, 128> table{
+        u'\u0402', u'\u0403', u'\u201A', u'\u0453', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+        u'\u20AC', u'\u2030', u'\u0409', u'\u2039', u'\u040A', u'\u040C', u'\u040B', u'\u040F',
+        u'\u0452', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+        0,         u'\u2122', u'\u0459', u'\u203A', u'\u045A', u'\u045C', u'\u045B', u'\u045F',
+        u'\u00A0', u'\u040E', u'\u045E', u'\u0408', u'\u00A4', u'\u0490', u'\u00A6', u'\u00A7',
+        u'\u0401', u'\u00A9', u'\u0404', u'\u00AB', u'\u00AC', u'\u00AD', u'\u00AE', u'\u0407',
+        u'\u00B0', u'\u00B1', u'\u0406', u'\u0456', u'\u0491', u'\u00B5', u'\u00B6', u'\u00B7',
+        u'\u0451', u'\u2116', u'\u0454', u'\u00BB', u'\u0458', u'\u0405', u'\u0455', u'\u0457',
+    };
+    // clang-format on
+    // 0xC0 to 0xFF: А to я in alphabetical order.
+    for (int i = 0; i < 64; ++i)
+        table[64 + i] = static_cast<char16_t>(0x0410 + i);
     return table;
-}
-
-const std::array<char32_t, 256>& unicodeTable() {
-    static const auto table = buildUnicodeTable();
-    return table;
-}
+}();
 
 // The upper half of the table ordered by code point, for the way back.
 using ReverseEntry = std::pair<char32_t, unsigned char>;
@@ -44,8 +39,8 @@ const std::vector<ReverseEntry>& reverseTable() {
     static const auto table = [] {
         std::vector<ReverseEntry> entries;
         for (int b = 0x80; b < 256; ++b)
-            if (unicodeTable()[b] != 0)
-                entries.emplace_back(unicodeTable()[b], static_cast<unsigned char>(b));
+            if (const char32_t cp = toUnicode(static_cast<unsigned char>(b)); cp != 0)
+                entries.emplace_back(cp, static_cast<unsigned char>(b));
         std::sort(entries.begin(), entries.end());
         return entries;
     }();
@@ -134,7 +129,7 @@ std::size_t decodeUtf8(std::string_view s, std::size_t pos, char32_t& cp) {
 } // namespace
 
 char32_t toUnicode(unsigned char byte) {
-    return unicodeTable()[byte];
+    return byte < 0x80 ? byte : kUpperHalf[byte - 0x80];
 }
 
 unsigned char fromUnicode(char32_t codePoint) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/folder_lock.h"
 
+#include "platform/core/atomic_file.h"
 #include "platform/core/file_error.h"
 #include "platform/core/paths.h"
 
@@ -16,15 +17,31 @@ namespace {
 
 constexpr std::chrono::milliseconds kRetryPause{1};
 
-int openFolderOf(const std::string& spelledPath) {
-    const std::filesystem::path folder = paths::resolve(spelledPath).parent_path();
-    return ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+// The folder where a save of the file makes its temporary file: that of the linked file when the
+// file is a link, so that copies sharing one file through links in their own folders take one lock.
+std::filesystem::path folderOf(const std::string& spelledPath) {
+    const std::filesystem::path folder = savedFileOf(paths::resolve(spelledPath)).parent_path();
+    return folder.empty() ? "." : folder;
+}
+
+// Every save in the folder makes its temporary file while it holds the lock: with the lock
+// held, any such file in the folder is what a killed or crashed save left behind.
+void removeStaleTemporaryFiles(const std::filesystem::path& folder) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code ignored;
+        if (isTemporaryFileName(it->path().filename().native()) &&
+            it->symlink_status(ignored).type() == std::filesystem::file_type::regular)
+            std::filesystem::remove(it->path(), ignored);
+    }
 }
 
 } // namespace
 
 FolderLock::FolderLock(const std::string& spelledPath, std::chrono::milliseconds patience) {
-    fd_ = openFolderOf(spelledPath);
+    const std::filesystem::path folder = folderOf(spelledPath);
+    fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         return;
     const auto deadline = std::chrono::steady_clock::now() + patience;
@@ -39,9 +56,10 @@ FolderLock::FolderLock(const std::string& spelledPath, std::chrono::milliseconds
         ::close(fd_);
         fd_ = -1;
         if (heldElsewhere)
-            throw FileError::cannotOpen(spelledPath);
+            throw FileError::cannotOpen(spelledPath, FileProblem::folderLocked(), folder);
         return;
     }
+    removeStaleTemporaryFiles(folder);
 }
 
 FolderLock::~FolderLock() {

@@ -11,16 +11,18 @@ namespace besedka {
 // each other's change. The kernel drops the lock when its process ends, however it ends, and
 // the lock leaves nothing on disk. Reads that change nothing need no lock: saves are atomic.
 // A process takes one folder's lock once at a time: a second lock on the same folder waits for
-// the first.
+// the first. Taking it removes the temporary files that killed saves left in the folder. For a
+// file that is a link, the folder is that of the file it leads to, where its saves are made.
 class FolderLock {
 public:
     // Another copy holds the lock for one step, milliseconds; one that holds it longer is stuck.
     static constexpr std::chrono::milliseconds kPatience{3000};
 
     // Waits for the lock of the folder of the file (spelled as the program spells paths).
-    // Throws FileError "Cannot open file <spelledPath>" when another process still holds it
-    // after `patience`. A folder that cannot be opened or locked (a file system without locks)
-    // is worked in unlocked; the file's own load or save reports what is wrong with it.
+    // Throws FileError "Cannot open file <spelledPath>", with the reason that another copy is
+    // saving to the folder, when another process still holds it after `patience`. A folder that
+    // cannot be opened or locked (a file system without locks) is worked in unlocked; the file's
+    // own load or save reports what is wrong with it.
     explicit FolderLock(const std::string& spelledPath,
                         std::chrono::milliseconds patience = kPatience);
     ~FolderLock();

@@ -3,12 +3,16 @@
 
 #include "platform/core/atomic_file.h"
 #include "platform/core/cp1251.h"
+#include "platform/core/fault_injection.h"
 #include "platform/core/file_error.h"
 #include "platform/core/paths.h"
 #include "platform/core/rtf.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace besedka {
 
@@ -16,18 +20,32 @@ namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
-bool readFile(const std::filesystem::path& path, std::string& bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return false;
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        return false;
-    bytes.resize(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return !in.bad();
+// Returns 0, or the system's error number when the file cannot be read.
+int readFile(const std::filesystem::path& path, std::string& bytes) {
+    if (const int injected = injectedError(FaultPlace::OpenForReading))
+        return injected;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    struct stat st {};
+    int error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : 0;
+    // One byte more than the size, so that the end is seen without growing the buffer.
+    bytes.resize(error == 0 ? static_cast<std::size_t>(st.st_size) + 1 : 0);
+    std::size_t length = 0;
+    while (error == 0) {
+        if (length == bytes.size())
+            bytes.resize(2 * length); // a file that grew, or one that tells no size
+        const ssize_t got = ::read(fd, bytes.data() + length, bytes.size() - length);
+        if (got == 0)
+            break;
+        if (got > 0)
+            length += static_cast<std::size_t>(got);
+        else if (errno != EINTR)
+            error = errno;
+    }
+    ::close(fd);
+    bytes.resize(length);
+    return error;
 }
 
 // Lines end at CR LF, LF or a lone CR; a NUL cannot stand in a line.
@@ -54,11 +72,29 @@ std::vector<std::string> splitLines(std::string_view text) {
     return lines;
 }
 
+// A document that cannot be read whole is refused: saved again, the lines it lost would be gone.
+std::vector<std::string> documentLines(const rtf::PlainText& document) {
+    if (document.unconvertible != 0)
+        throw UnreadableContent(FileProblem::noConverter(document.unconvertible));
+    std::vector<std::string> lines = splitLines(document.text);
+    if (!document.complete)
+        throw UnreadableContent(FileProblem::endsInsideGroup(static_cast<int>(lines.size())));
+    return lines;
+}
+
 std::string readOrThrow(const std::string& spelledPath) {
     std::string bytes;
-    if (!readFile(paths::resolve(spelledPath), bytes))
-        throw FileError::cannotOpen(spelledPath);
+    if (const int error = readFile(paths::resolve(spelledPath), bytes))
+        throw FileError::cannotOpen(spelledPath, FileProblem::ofSystemError(error));
     return bytes;
+}
+
+std::vector<std::string> parseOrThrow(std::string bytes, const std::string& spelledPath) {
+    try {
+        return parseLines(std::move(bytes));
+    } catch (const UnreadableContent& e) {
+        throw FileError::cannotOpen(spelledPath, e.problem());
+    }
 }
 
 } // namespace
@@ -66,7 +102,7 @@ std::string readOrThrow(const std::string& spelledPath) {
 // Plain text is Windows-1251, unless a Linux editor wrote it in UTF-8.
 std::vector<std::string> parseLines(std::string bytes) {
     if (rtf::isRtf(bytes))
-        return splitLines(rtf::plainText(std::move(bytes)));
+        return documentLines(rtf::plainText(std::move(bytes)));
     const std::string_view text = bytes;
     if (text.starts_with(kUtf8Bom))
         return splitLines(cp1251::fromUtf8(text.substr(kUtf8Bom.size())));
@@ -76,7 +112,7 @@ std::vector<std::string> parseLines(std::string bytes) {
 }
 
 void LineList::load(const std::string& spelledPath) {
-    lines_ = parseLines(readOrThrow(spelledPath));
+    lines_ = parseOrThrow(readOrThrow(spelledPath), spelledPath);
 }
 
 void LineList::loadText(const std::string& spelledPath) {
@@ -85,12 +121,16 @@ void LineList::loadText(const std::string& spelledPath) {
         lines_.clear();
         throw FileError::notText(spelledPath);
     }
-    lines_ = parseLines(std::move(bytes));
+    lines_ = parseOrThrow(std::move(bytes), spelledPath);
 }
 
 void LineList::save(const std::string& spelledPath) const {
-    if (!writeFileAtomically(paths::resolve(spelledPath), rtf::write(lines_)))
-        throw FileError::cannotCreate(spelledPath);
+    const std::filesystem::path path = paths::resolve(spelledPath);
+    if (!writeFileAtomically(path, rtf::write(lines_))) {
+        const int error = errno;
+        throw FileError::cannotCreate(spelledPath, FileProblem::ofSystemError(error),
+                                      savedFileOf(path));
+    }
 }
 
 std::string LineList::get(int index) const {

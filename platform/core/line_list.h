@@ -18,7 +18,8 @@ public:
     explicit LineList(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
     // Replaces the content with the lines of the file, RTF or plain text.
-    // Throws FileError "Cannot open file <spelledPath>" when it cannot be read.
+    // Throws FileError "Cannot open file <spelledPath>" when it cannot be read, or is a damaged
+    // or unconvertible document: its lines are never taken in part.
     void load(const std::string& spelledPath);
     // As load, for a file that another program writes: one holding a NUL byte is no text, and
     // answering it would overwrite someone's data. Throws FileError "Not a text file
@@ -42,7 +43,9 @@ private:
     std::vector<std::string> lines_;
 };
 
-// The lines of file content in either form; a final empty line is not a line.
+// The lines of file content in either form; a final empty line is not a line. Throws
+// UnreadableContent for an RTF document that ends before its groups close or that needs a code
+// page converter the system lacks.
 std::vector<std::string> parseLines(std::string bytes);
 
 } // namespace besedka

@@ -2,6 +2,7 @@
 #include "platform/core/rtf.h"
 
 #include "platform/core/cp1251.h"
+#include "platform/core/fault_injection.h"
 
 #include <algorithm>
 #include <array>
@@ -20,15 +21,18 @@ constexpr long long kParamLimit = 1LL << 30; // parameters beyond it mean nothin
 
 using ByteTable = std::array<char, 256>;
 
-// How a byte of a single-byte code page reads in Windows-1251 ('?' where it has no form).
-ByteTable buildByteTable(int codepage) {
+// How a byte of a single-byte code page reads in Windows-1251 ('?' where it has no form), through
+// the C library's converter; nothing when the converter for the code page cannot be loaded.
+std::optional<ByteTable> buildByteTable(int codepage) {
+    const std::string name = codepage == 10000 ? "MACINTOSH" : "CP" + std::to_string(codepage);
+    iconv_t cd = injectedError(FaultPlace::LoadConverter) != 0
+                     ? reinterpret_cast<iconv_t>(-1)
+                     : iconv_open("UTF-32LE", name.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
     ByteTable table{};
     for (int b = 0; b < 256; ++b)
         table[b] = b < 0x80 ? static_cast<char>(b) : '?';
-    const std::string name = codepage == 10000 ? "MACINTOSH" : "CP" + std::to_string(codepage);
-    iconv_t cd = iconv_open("UTF-32LE", name.c_str());
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return table;
     for (int b = 0x80; b < 256; ++b) {
         char in = static_cast<char>(b);
         unsigned char out[4] = {};
@@ -191,7 +195,7 @@ public:
     // bytes already read: it never overtakes the reading position, and needs no second buffer.
     explicit Reader(std::string rtf) : out_(std::move(rtf)), in_(out_) {}
 
-    std::string run() {
+    PlainText run() {
         while (pos_ < in_.size() && !finished_) {
             readTextRun();
             if (pos_ >= in_.size())
@@ -215,7 +219,7 @@ public:
             }
         }
         out_.resize(length_);
-        return std::move(out_);
+        return PlainText{std::move(out_), finished_, codepageWithoutConverter_};
     }
 
 private:
@@ -464,8 +468,15 @@ private:
 
     const ByteTable& tableFor(int codepage) {
         auto it = tables_.find(codepage);
-        if (it == tables_.end())
-            it = tables_.emplace(codepage, buildByteTable(codepage)).first;
+        if (it == tables_.end()) {
+            std::optional<ByteTable> table = buildByteTable(codepage);
+            if (!table) {
+                codepageWithoutConverter_ = codepage;
+                table.emplace();
+                table->fill('?');
+            }
+            it = tables_.emplace(codepage, *table).first;
+        }
         return it->second;
     }
 
@@ -497,6 +508,7 @@ private:
     std::vector<Group> stack_;
     std::size_t untrackedDepth_ = 0;
     bool finished_ = false;
+    int codepageWithoutConverter_ = 0;
     int pendingSkip_ = 0;
     int documentCodepage_ = 1252;
     int defaultFont_ = 0;
@@ -534,7 +546,7 @@ bool isRtf(std::string_view bytes) {
     return bytes.starts_with("{\\rtf");
 }
 
-std::string plainText(std::string rtf) {
+PlainText plainText(std::string rtf) {
     return Reader(std::move(rtf)).run();
 }
 

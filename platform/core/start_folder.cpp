@@ -4,6 +4,7 @@
 #include "platform/core/atomic_file.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
+#include "platform/core/folder_lock.h"
 #include "platform/core/paths.h"
 
 #include <fstream>
@@ -32,6 +33,9 @@ void copyWhole(const fs::path& from, const fs::path& to) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (!in.is_open() || in.bad())
         throw FileError::cannotOpen(cp1251::fromUtf8(from.string()));
+    // Under the folder's lock like every save: a copy already working there clears away the
+    // temporary files it finds while it holds the lock.
+    const FolderLock lock(cp1251::fromUtf8(to.string()));
     if (!writeFileAtomically(to, bytes))
         throw cannotCreate(to);
 }

@@ -2,8 +2,10 @@
 #include "platform/core/cp1251.h"
 
 #include <clocale>
+#include <cstring>
 #include <cwctype>
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 namespace cp = besedka::cp1251;
 
@@ -68,4 +70,47 @@ TEST(Cp1251Conversion, Utf8IsRecognisedOnlyWithMultiByteText) {
     EXPECT_FALSE(cp::looksLikeUtf8("plain ascii"));
     EXPECT_FALSE(cp::looksLikeUtf8(cp::fromUtf8("Привет, как дела?")));
     EXPECT_FALSE(cp::looksLikeUtf8("abc\xFF"));
+}
+
+namespace {
+
+// One character through the C library's converter: the code unit it gives, 0 when it fails or
+// when the system has no such converter.
+char32_t throughLibrary(const char* to, const char* from, const void* input, std::size_t inSize,
+                        std::size_t outSize) {
+    const iconv_t converter = iconv_open(to, from);
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return 0;
+    char in[4];
+    std::memcpy(in, input, inSize);
+    unsigned char out[4] = {};
+    char* inPtr = in;
+    char* outPtr = reinterpret_cast<char*>(out);
+    const bool converted =
+        iconv(converter, &inPtr, &inSize, &outPtr, &outSize) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    return converted ? out[0] | (out[1] << 8) | (out[2] << 16) | (char32_t{out[3]} << 24) : 0;
+}
+
+} // namespace
+
+// The built-in table against the C library's converter, where the system has one.
+TEST(Cp1251AgainstLibraryConverter, EveryByteBothWaysAndNoOtherCharacter) {
+    if (throughLibrary("UTF-32LE", "CP1251", "A", 1, 4) != U'A')
+        GTEST_SKIP() << "this system has no Windows-1251 converter";
+    for (int b = 1; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const char32_t codePoint = throughLibrary("UTF-32LE", "CP1251", &byte, 1, 4);
+        EXPECT_EQ(cp::toUnicode(byte), codePoint) << "byte " << b;
+        if (codePoint != 0) {
+            EXPECT_EQ(cp::fromUnicode(codePoint), b) << "byte " << b;
+        }
+    }
+    // Every character of the blocks the code page draws on that it lacks, it lacks for both.
+    for (char32_t codePoint = 1; codePoint < 0x2200; ++codePoint) {
+        const unsigned char utf32[4] = {static_cast<unsigned char>(codePoint),
+                                        static_cast<unsigned char>(codePoint >> 8), 0, 0};
+        EXPECT_EQ(cp::fromUnicode(codePoint), throughLibrary("CP1251", "UTF-32LE", utf32, 4, 1))
+            << "U+" << std::hex << static_cast<unsigned>(codePoint);
+    }
 }

@@ -15,12 +15,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The message of the FileError that taking the lock throws, "no error" when it throws none.
+// The first line of the message of the FileError that taking the lock throws (the second says
+// why), "no error" when it throws none.
 std::string lockError(const std::string& spelledPath) {
     try {
         const FolderLock lock(spelledPath, 0ms);
     } catch (const FileError& e) {
-        return e.what();
+        const std::string message = e.what();
+        return message.substr(0, message.find('\n'));
     }
     return "no error";
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/cp1251.h"
+#include "platform/core/file_error.h"
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"
 
@@ -21,6 +22,17 @@ std::vector<std::string> utf8Lines(const std::string& rtf) {
 }
 
 using Lines = std::vector<std::string>;
+
+// The line a damaged document ends after, -1 when it is read whole.
+int endsInsideGroupAfter(const std::string& rtf) {
+    try {
+        parseLines(rtf);
+    } catch (const besedka::UnreadableContent& e) {
+        EXPECT_EQ(e.problem().kind(), besedka::FileProblem::Kind::EndsInsideGroup);
+        return e.problem().detail();
+    }
+    return -1;
+}
 
 std::string sample(const std::string& name) {
     std::ifstream in(std::string(BESEDKA_TEST_DATA) + "/rtf/" + name, std::ios::binary);
@@ -124,13 +136,13 @@ TEST(RtfReader, FilesOfOtherWriters) {
     EXPECT_EQ(utf8Lines(sample("pandoc.rtf")), (Lines{"Привет, мир.", "Ещё строка"}));
 }
 
-TEST(RtfReader, BrokenInputNeverCrashesAndKeepsWhatItCanRead) {
-    EXPECT_EQ(utf8Lines("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\par \\'e2"),
-              (Lines{"При", "в"}));
+// Read in part, a cut document would lose its end at the next save.
+TEST(RtfReader, BrokenInputNeverCrashesAndACutDocumentIsRefused) {
+    EXPECT_EQ(endsInsideGroupAfter("{\\rtf1\\ansi\\ansicpg1251 \\'cf\\'f0\\'e8\\par \\'e2"), 2);
     EXPECT_EQ(utf8Lines("{\\rtf1 a}}}}\\par b"), (Lines{"a"}));
-    EXPECT_EQ(utf8Lines("{\\rtf1 \\'"), Lines{});
-    EXPECT_EQ(utf8Lines("{\\rtf1 \\u"), Lines{});
-    EXPECT_EQ(utf8Lines("{\\rtf1 \\bin999999999 x}"), Lines{});
+    EXPECT_EQ(endsInsideGroupAfter("{\\rtf1 \\'"), 0);
+    EXPECT_EQ(endsInsideGroupAfter("{\\rtf1 \\u"), 0);
+    EXPECT_EQ(endsInsideGroupAfter("{\\rtf1 \\bin999999999 x}"), 0);
     EXPECT_EQ(
         utf8Lines("{\\rtf1 \\u99999999999999999 \\verylongcontrolwordthatgoesonandonandon1 x}"),
         (Lines{"?x"}));
@@ -138,12 +150,17 @@ TEST(RtfReader, BrokenInputNeverCrashesAndKeepsWhatItCanRead) {
     std::string deep = "{\\rtf1 ";
     deep += std::string(100000, '{') + "deep" + std::string(100000, '}') + "\\par tail}";
     EXPECT_EQ(utf8Lines(deep), (Lines{"deep", "tail"}));
+    EXPECT_EQ(endsInsideGroupAfter(deep.substr(0, deep.size() - 100010)), 1);
 
     std::mt19937 random(7);
     std::string binary = "{\\rtf1 ";
     for (int i = 0; i < 200000; ++i)
         binary += static_cast<char>(random());
-    EXPECT_NO_THROW(parseLines(binary));
+    try {
+        parseLines(binary);
+    } catch (const besedka::UnreadableContent& e) {
+        EXPECT_EQ(e.problem().kind(), besedka::FileProblem::Kind::EndsInsideGroup);
+    }
 }
 
 TEST(PlainText, NonRtfIsReadAsPlainText) {

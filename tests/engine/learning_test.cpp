@@ -2,9 +2,12 @@
 #include "engine/knowledge_line.h"
 #include "engine/learning.h"
 #include "platform/core/cp1251.h"
+#include "platform/core/fault_injection.h"
+#include "platform/core/rtf.h"
 #include "tests/engine/engine_fixture.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -242,6 +245,56 @@ TEST_F(LearningTest, AMissingCollectionEndsTheTurnBeforeAnyReply) {
     EXPECT_EQ(fileErrorOf([this] { tell("Я тут.", "Где ты?"); }), "Cannot open file Base\\W1.Dat");
     EXPECT_EQ(reply(), "Понятно.");
     EXPECT_FALSE(view.saw("system sound"));
+}
+
+// One copy reading back its own line (or a user repeating it) once taught "X^X;".
+TEST_F(LearningTest, AnEchoOfThePreviousReplyIsNeverAttachedAsItsOwnAnswer) {
+    base.write("Words.Dat", {"Фразы", "ПРИВЕТ.^Привет!;"});
+    tell("Как дела?", "Как дела?");
+    tell("как ДЕЛА?!", "Как дела?!");
+    EXPECT_EQ(base.read("Words.Dat"),
+              (Lines{"Фразы", "ПРИВЕТ.^Привет!;", "КАК ДЕЛА?^", "КАК ДЕЛА?!^"}));
+    // The echo is still kept as a reply, and a different phrase still answers the line.
+    EXPECT_EQ(base.read("W1.Dat"), (Lines{"Не знаю.", "Как дела?", "Как ДЕЛА?!"}));
+    tell("Хорошо.", "Как дела?");
+    EXPECT_EQ(base.read("Words.Dat").back(), "КАК ДЕЛА?^Хорошо.;");
+}
+
+// The open key and the answer were once two saves with a load between: a crash between them
+// left half a lesson. The one save leaves what the two did.
+TEST_F(LearningTest, ALearningTurnSavesTheNewKeyAndTheMovedLineAsTheTwoSavesDid) {
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^", "_ДА?^Да.;", "ПОКА.^Пока!;@"});
+    tell("Иван.", "Как тебя зовут?");
+    std::vector<std::string> expected;
+    for (const char* line :
+         {"Фразы", "_ДА?^Да.;", "ПОКА.^Пока!;@", "ИВАН.^", "КАК ТЕБЯ ЗОВУТ?^Иван.;"})
+        expected.push_back(cp(line));
+    EXPECT_EQ(rawBytes("Words.Dat"), rtf::write(expected));
+}
+
+TEST_F(LearningTest, AFailedSaveLeavesThePhraseBaseAsItWasAndSaysWhy) {
+    base.write("Words.Dat", {"Фразы", "ПРИВЕТ.^"});
+    base.write("W2.Dat", {"Понятно.", "Иван."}); // holds the phrase: the base is the one save
+    const std::string before = rawBytes("Words.Dat");
+    const InjectedFault fullDisk(FaultPlace::WriteTemporary, ENOSPC);
+    const std::string message = fileErrorOf([this] { tell("Иван.", "Привет."); });
+    EXPECT_EQ(utf(message), "Cannot create file Base\\Words.Dat\n" +
+                                base.path("Words.Dat").string() + ": нет места на устройстве");
+    EXPECT_EQ(rawBytes("Words.Dat"), before);
+}
+
+// A cut RTF base read as the lines that remain was saved over at the next lesson.
+TEST_F(LearningTest, ACutPhraseBaseIsRefusedAndLeftAsItIs) {
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^", "ПРИВЕТ.^Привет!;"});
+    tell("Иван.", "Как тебя зовут?"); // saves the base in RTF
+    std::string cut = rawBytes("Words.Dat");
+    cut.resize(cut.rfind("\\par"));
+    std::ofstream(base.path("Words.Dat"), std::ios::binary) << cut;
+
+    const std::string message = fileErrorOf([this] { tell("Пётр.", "Привет."); });
+    EXPECT_EQ(utf(message), "Cannot open file Base\\Words.Dat\n" + base.path("Words.Dat").string() +
+                                ": файл повреждён: он обрывается внутри группы, после строки 4");
+    EXPECT_EQ(rawBytes("Words.Dat"), cut);
 }
 
 } // namespace besedka::test

@@ -109,7 +109,11 @@ int runWrite(const std::vector<std::string>& args) {
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     std::vector<std::string> lines;
     if (windows1251 || rtf::isRtf(input)) {
-        lines = parseLines(std::move(input));
+        try {
+            lines = parseLines(std::move(input));
+        } catch (const UnreadableContent& e) {
+            return trouble("standard input: " + e.problem().reason() + " (nothing written)");
+        }
     } else {
         std::string_view text = input;
         if (text.starts_with(kUtf8Bom))
@@ -197,13 +201,18 @@ int runLint(const std::vector<std::string>& args) {
     if (!options)
         return trouble("usage: besedka-cli lint [--authoring [--corpus TEXT]] [FILE]");
     const std::string& path = options->path;
+    const std::string where = cp1251::toUtf8(path);
     LineList base;
     try {
         base.load(path);
     } catch (const FileError& e) {
-        return trouble(e.what());
+        if (e.problem().kind() != FileProblem::Kind::EndsInsideGroup)
+            return trouble(e.what());
+        std::printf("%s:%d: damaged: the file ends inside a group after this line; the program "
+                    "will not read it\n",
+                    where.c_str(), e.problem().detail());
+        return kFindings;
     }
-    const std::string where = cp1251::toUtf8(path);
     int findings = 0;
     // Damage, not style: plain lint says it too.
     if (const auto damage = questionMarkDamage(base.lines())) {
