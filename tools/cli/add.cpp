@@ -68,7 +68,7 @@ std::optional<std::vector<std::string>> readTopic(const std::string& utf8Path) {
         printFinding(utf8Path, lost.line, lost.text);
         fine = false;
     }
-    std::vector<std::string> lines = parseLines(*bytes);
+    std::vector<std::string> lines = linesOf(*bytes, spelledPath);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (LineProblem problem : problemsOf(lines[i])) {
             std::printf("%s:%zu: %s\n", utf8Path.c_str(), i + 1, describe(problem));
@@ -165,7 +165,7 @@ std::optional<int> addOnce(const std::vector<std::string>& topic, const AddOptio
     const auto asRead = bytesOnDisk(path);
     if (!asRead)
         throw FileError::cannotOpen(path);
-    const std::vector<std::string> base = parseLines(*asRead);
+    const std::vector<std::string> base = linesOf(*asRead, path);
     const Placement place = placeIn(base, options.afterLine);
     if (!place.problem.empty())
         return trouble("nothing added: " + place.problem);

@@ -32,6 +32,14 @@ std::optional<std::string> bytesOnDisk(const std::string& spelledPath) {
     return bytes;
 }
 
+std::vector<std::string> linesOf(std::string bytes, const std::string& spelledPath) {
+    try {
+        return parseLines(std::move(bytes));
+    } catch (const UnreadableContent& e) {
+        throw FileError::cannotOpen(spelledPath, e.problem());
+    }
+}
+
 std::string backupOf(const std::string& spelledPath) {
     return spelledPath + ".bak";
 }
@@ -65,8 +73,14 @@ std::string savedReport(const std::string& spelledPath, const std::optional<std:
                         std::size_t linesAfter) {
     if (!asRead)
         return spelledPath + ": a new file of " + linesText(linesAfter);
-    return spelledPath + ": " + linesText(parseLines(*asRead).size()) + " before, " +
-           std::to_string(linesAfter) + " after; the previous file is " + backupOf(spelledPath);
+    std::string before = "a file that could not be read";
+    try {
+        before = linesText(parseLines(*asRead).size());
+    } catch (const UnreadableContent&) {
+        // A damaged file is what a new version is often written over.
+    }
+    return spelledPath + ": " + before + " before, " + std::to_string(linesAfter) +
+           " after; the previous file is " + backupOf(spelledPath);
 }
 
 int saveWrittenLines(const std::string& spelledPath, const std::optional<std::string>& asRead,

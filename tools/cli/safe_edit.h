@@ -13,6 +13,10 @@ namespace besedka::cli {
 // when the file is there but cannot be read.
 std::optional<std::string> bytesOnDisk(const std::string& spelledPath);
 
+// The lines of the file's bytes. Throws FileError "Cannot open file" with the reason for a
+// document that cannot be read whole.
+std::vector<std::string> linesOf(std::string bytes, const std::string& spelledPath);
+
 // Where the previous content of a file is kept: "<file name>.bak" beside it.
 std::string backupOf(const std::string& spelledPath);
 

@@ -126,7 +126,8 @@ std::optional<Expectation> parseExpectation(const std::string& line, int lineNum
     return expectation;
 }
 
-std::vector<Expectation> readExpectations(const std::string& utf8Path) {
+// Nothing, with the line named, when a line holds no expectation.
+std::optional<std::vector<Expectation>> readExpectations(const std::string& utf8Path) {
     std::ifstream in(utf8Path, std::ios::binary);
     if (!in)
         throw FileError::cannotOpen(cp1251::fromUtf8(utf8Path));
@@ -139,9 +140,11 @@ std::vector<Expectation> readExpectations(const std::string& utf8Path) {
         if (withoutOuterSpaces(line).empty() || line.starts_with('#'))
             continue;
         const auto expectation = parseExpectation(line, lineNumber);
-        if (!expectation)
-            throw FileError(cp1251::fromUtf8(utf8Path) + ":" + std::to_string(lineNumber) +
-                            ": no arrow or tab between a phrase and a key");
+        if (!expectation) {
+            trouble(cp1251::fromUtf8(utf8Path) + ":" + std::to_string(lineNumber) +
+                    ": no arrow or tab between a phrase and a key");
+            return std::nullopt;
+        }
         expectations.push_back(*expectation);
     }
     return expectations;
@@ -150,9 +153,11 @@ std::vector<Expectation> readExpectations(const std::string& utf8Path) {
 // Each phrase as the first of a dialogue; says which were answered by another line than the
 // one expected, and by what. Exit status 1 when any was.
 int checkExpectations(const std::string& utf8Path, DryRun& dialogue) {
-    const std::vector<Expectation> expectations = readExpectations(utf8Path);
+    const auto expectations = readExpectations(utf8Path);
+    if (!expectations)
+        return kTrouble;
     int missed = 0;
-    for (const Expectation& expected : expectations) {
+    for (const Expectation& expected : *expectations) {
         dialogue.startAfresh();
         const auto answer = dialogue.say(typedPhrase(cp1251::fromUtf8(expected.phrase)));
         if (answer && withoutOuterSpaces(answer->key) == expected.key)
@@ -169,7 +174,7 @@ int checkExpectations(const std::string& utf8Path, DryRun& dialogue) {
                     expected.lineNumber, expected.phrase.c_str(),
                     cp1251::toUtf8(expected.key).c_str(), took.c_str());
     }
-    std::printf("%zu phrases, %d answered by another line than expected\n", expectations.size(),
+    std::printf("%zu phrases, %d answered by another line than expected\n", expectations->size(),
                 missed);
     return missed == 0 ? kFine : kFindings;
 }
