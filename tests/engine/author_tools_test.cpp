@@ -70,6 +70,17 @@ TEST_F(SafeEditTest, WriteKeepsOneBackupAndSaysWhatItWrote) {
     EXPECT_FALSE(base.folder().exists("Base/New.Dat.bak"));
 }
 
+TEST_F(SafeEditTest, WriteReplacesADamagedFileAndKeepsItAsTheBackup) {
+    const std::string cutShort = "{\\rtf1\\ansi\\ansicpg1251 \\par \\'d4\\'f0\\par {\\b ";
+    base.folder().write("Base/Words.Dat", cutShort);
+    const ProgramRun mended = run("write Base/Words.Dat", "Фразы\nНОВОЕ.^Да.;\n");
+    EXPECT_EQ(mended.status, 0) << mended.err;
+    EXPECT_EQ(mended.err, "wrote Base/Words.Dat: a file that could not be read before, 2 after; "
+                          "the previous file is Base/Words.Dat.bak\n");
+    EXPECT_EQ(bytesOf("Base/Words.Dat.bak"), cutShort);
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", "НОВОЕ.^Да.;"}));
+}
+
 TEST_F(SafeEditTest, WriteDoesNotSaveOverWhatARunningCopyLearnedMeanwhile) {
     LockHolder other("Base\\Words.Dat");
     Background write(base, "write Base/Words.Dat", "Фразы\nНОВОЕ.^Да.;\n", "write");
