@@ -80,4 +80,119 @@ TEST(AuthoringChecksTest, LintAuthoringPrintsTheWarningsAndExitsWithFindings) {
     EXPECT_EQ(runInFolder(base.folder(), lint + "--authoring").status, 0);
 }
 
+TEST(AuthoringChecksTest, AKeySaidTwiceIsReportedOnceAsADuplicate) {
+    const Lines base =
+        cpLines({"Фразы", "БОРЩ^Вкусно!;", "ПОКА^Пока!;@", "ПОКА^Покажи.;", "БОРЩ^Ещё.;",
+                 "_ДА^Да.;", "_ДА^Нет.;", "ВАРЮ БОРЩ^Какой?;", "ПОКА^Снова.;", "ПРИВЕТ^",
+                 "ПРИВЕТ^Привет.;", "_ДА^Под приветом.;"});
+    // A goodbye may come first and an ordinary line after it; an open key answers nothing; one
+    // key may follow up two different lines.
+    EXPECT_EQ(described(linesNeverAnswering(base)),
+              (Lines{"5: key \"БОРЩ\" is said again: line 2 has the same key and answers first, "
+                     "so this line never answers",
+                     "7: key \"ДА\" is said again: line 6 has the same key and answers first, so "
+                     "this line never answers",
+                     "8: key \"ВАРЮ БОРЩ\" never answers: the key \"БОРЩ\" of line 2 stands "
+                     "inside it and is found first",
+                     "9: key \"ПОКА\" is said again: line 4 has the same key and answers first, "
+                     "so this line never answers"}));
+}
+
+TEST(AuthoringChecksTest, ABranchNeedsAMainLineAboveAndOneLevelAtATime) {
+    const Lines base = cpLines({"Фразы", "_СИРОТА^Да.;", "ПРИВЕТ^Привет!;", "_КАК ДЕЛА?^Хорошо.;",
+                                "___ЧТО?^Что.;", "__А ТЫ?^И я.;", "_НУ^Ну.;"});
+    EXPECT_EQ(described(brokenBranches(base)),
+              (Lines{"2: branch line with no main line above it: a branch answers only after the "
+                     "line it follows up, so it never answers",
+                     "5: branch of depth 3 under a line of depth 1: a follow-up has one '_' more "
+                     "than the line it follows up, so this one does not answer after the line "
+                     "above"}));
+}
+
+TEST(AuthoringChecksTest, AKnowledgeLineInPlaceOfTheFirstLineIsLost) {
+    EXPECT_EQ(described(missingFirstLine(cpLines({"ПРИВЕТ^Привет!;", "ПОКА^Пока!;@"}))),
+              Lines{"1: the first line is a knowledge line, but the first line of the file is "
+                    "never read: the key \"ПРИВЕТ\" is lost; begin the file with a line of its "
+                    "own, such as a title"});
+}
+
+TEST(AuthoringChecksTest, AKeyWithAnOuterSpaceSaysWhatItMisses) {
+    const Lines base = cpLines({"Фразы", " ЧАЙ^Чай.;", "ЛЮБЛЮ КОФЕ ^Кофе.;", "_ ДА ^Да.;"});
+    EXPECT_EQ(described(keysWithOuterSpaces(base)),
+              (Lines{"2: key \" ЧАЙ\" begins with a space: it misses the word at the start of a "
+                     "phrase (\"Чай ...\") and after a quote, bracket or dash",
+                     "3: key \"ЛЮБЛЮ КОФЕ \" ends with a space: it misses the word before "
+                     "punctuation and at the end of a phrase (\"... кофе.\"), and every phrase "
+                     "ends in '.', '!' or '?'",
+                     "4: key \" ДА \" begins with a space: it misses the word at the start of a "
+                     "phrase (\"Да ...\") and after a quote, bracket or dash",
+                     "4: key \" ДА \" ends with a space: it misses the word before punctuation "
+                     "and at the end of a phrase (\"... да.\"), and every phrase ends in '.', '!' "
+                     "or '?'"}));
+}
+
+TEST(AuthoringChecksTest, AKeyWithYoWantsATwinSpeltWithYe) {
+    const Lines base = cpLines(
+        {"Фразы", "ГОЛОЛЁД^Скользко.;", "ЁЛКА^Ёлка.;", "ЕЛКА^Ёлка.;", "_ЁЖ^Ёжик.;", "ЕЖ^Ёжик.;"});
+    // A twin at another depth is followed up otherwise: no twin.
+    EXPECT_EQ(described(keysWithoutYoTwin(base)),
+              (Lines{"2: key \"ГОЛОЛЁД\" has \"Ё\" and no twin \"ГОЛОЛЕД\": letters are compared "
+                     "exactly, so a phrase typed with \"е\" (\"гололед\") does not find it",
+                     "5: key \"ЁЖ\" has \"Ё\" and no twin \"ЕЖ\": letters are compared exactly, "
+                     "so a phrase typed with \"е\" (\"еж\") does not find it"}));
+}
+
+TEST(AuthoringChecksTest, CharactersWindows1251LacksAreFoundByLineInAUtf8File) {
+    const std::string utf8 = "Фразы\nЧАЙ^Чай \u2615;\r\nКОФЕ^Да.;\rА^\U0001F600 и \u2615 "
+                             "и \U0001F600;\n";
+    EXPECT_EQ(described(charactersLostOnSave(utf8)),
+              (Lines{"2: U+2615: Windows-1251 has no such character, so the program reads it as "
+                     "'?' and the first save of the file (a learned phrase) keeps the '?'",
+                     "4: U+1F600, U+2615: Windows-1251 has no such character, so the program reads "
+                     "it as '?' and the first save of the file (a learned phrase) keeps the '?'"}));
+    // One stray byte, and the whole file is taken as Windows-1251.
+    EXPECT_EQ(described(charactersLostOnSave("Фразы\nЧАЙ^Чай\xff;\nКОФЕ^\U0001F600;\n")),
+              Lines{"2: a byte that is not UTF-8: the program then reads the whole file as "
+                    "Windows-1251, every letter written in UTF-8 comes out as other characters, "
+                    "and the first save of the file keeps them"});
+    // A Windows-1251 file, or one the program saved, holds nothing of the kind.
+    EXPECT_TRUE(charactersLostOnSave(cp("Фразы\r\nЧАЙ^Чай?;\r\n")).empty());
+    EXPECT_TRUE(charactersLostOnSave("{\\rtf1\\ansi \\u9749?\\par}").empty());
+}
+
+TEST(AuthoringChecksTest, AFileOfQuestionMarksIsDamage) {
+    EXPECT_TRUE(questionMarkDamage(cpLines({"?????", "??????^????? ??\?!;", "???^??? ?????;"})));
+    EXPECT_FALSE(questionMarkDamage(cpLines({"Фразы", "КТО ТЫ?^А ты кто?;Угадай?;", "?^Что?;"})));
+}
+
+TEST(AuthoringChecksTest, AWellWrittenBaseGivesNoWarning) {
+    const Lines base =
+        cpLines({"Фразы", "ПОКА!^Пока!;@", "ПОКА!^Покажи.;", "ПРИВЕТ^Привет!;",
+                 "_КАК ДЕЛА?^Хорошо.;", "__А ТЫ?^И я.;", "_ДА^Да.;", "ЁЛКА^Ёлка.;", "ЕЛКА^Ёлка.;",
+                 "КТО ТЫ?^", "КТО ТЫ?^Я Беседка.;", "ЛЮБЛЮ ЧАЙ^Я тоже.;"});
+    for (auto* check :
+         {linesNeverAnswering, missingFirstLine, keysWithOuterSpaces, keysWithoutYoTwin})
+        EXPECT_EQ(described(check(base)), Lines{});
+    EXPECT_EQ(questionMarkDamage(base), std::nullopt);
+}
+
+TEST(AuthoringChecksTest, LintSaysAFileOfQuestionMarksIsDamagedAndNamesLostCharacters) {
+    BaseFolder base;
+    base.writeExampleBase();
+    base.folder().write("Base/Words.Dat", "??????\r\n??????.^?????\?!;\r\n????.^?\?!;@\r\n");
+    const std::string cli = std::string("'") + BESEDKA_CLI + "' ";
+    const ProgramRun damaged = runInFolder(base.folder(), cli + "lint");
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.out, "Base\\Words.Dat: error: the file is mostly '?' (24 of them against 0 "
+                           "letters): it was saved through a wrong encoding and its words are "
+                           "lost; take it from a copy (a .bak file, or the shipped base)\n");
+
+    base.folder().write("Base/Words.Dat", "Фразы\nПРИВЕТ^Привет \U0001F600;\n");
+    const ProgramRun lost = runInFolder(base.folder(), cli + "lint --authoring");
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_EQ(lost.out, "Base\\Words.Dat:2: warning: U+1F600: Windows-1251 has no such character, "
+                        "so the program reads it as '?' and the first save of the file (a "
+                        "learned phrase) keeps the '?'\n");
+}
+
 } // namespace besedka::test

@@ -4,6 +4,9 @@
 #include "platform/core/cp1251.h"
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
 
 namespace besedka::test {
 
@@ -21,6 +24,42 @@ BaseFolder::BaseFolder() {
 std::vector<std::string> examplePhraseBase() {
     return {"Фразы", "ПРИВЕТ.^Привет!;Здравствуй.;", "_КАК ДЕЛА?^Хорошо.;", "ТЫ КТО?^",
             "ПОКА.^До свидания!;@"};
+}
+
+std::map<std::string, std::string> contentsOf(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        files[entry.path().lexically_relative(folder).string()] = bytes.str();
+    }
+    return files;
+}
+
+Background::Background(const BaseFolder& folder, const std::string& command,
+                       const std::string& input, const std::string& name)
+    : folder_(folder), name_(name) {
+    const auto root = folder.root();
+    std::ofstream(root / (name + ".in"), std::ios::binary) << input;
+    const std::string line = "cd '" + root.string() + "' && '" BESEDKA_CLI "' " + command + " < " +
+                             name + ".in > " + name + ".out 2> " + name + ".err";
+    pipe_ = ::popen(line.c_str(), "r");
+}
+
+int Background::finish() {
+    if (pipe_ != nullptr) {
+        const int raw = ::pclose(pipe_);
+        status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+        pipe_ = nullptr;
+    }
+    return status_;
+}
+
+std::string Background::output() const {
+    return folder_.folder().read(name_ + ".out");
 }
 
 void BaseFolder::writeExampleBase() const {

@@ -6,8 +6,10 @@
 #include "tests/support/scripted_random.h"
 #include "tests/support/temp_folder.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,6 +56,30 @@ private:
     static std::string inBase(const std::string& name) { return "Base/" + name; }
 
     TempFolder folder_;
+};
+
+// Every file of the folder and below, by name, with its bytes.
+std::map<std::string, std::string> contentsOf(const std::filesystem::path& folder);
+
+// A besedka-cli command started in the folder and left running; finish() waits for its end.
+class Background {
+public:
+    Background(const BaseFolder& folder, const std::string& command, const std::string& input,
+               const std::string& name);
+    ~Background() { finish(); }
+    Background(const Background&) = delete;
+    Background& operator=(const Background&) = delete;
+
+    // The exit status.
+    int finish();
+    // What the command printed on standard output, once it has finished.
+    std::string output() const;
+
+private:
+    const BaseFolder& folder_;
+    std::string name_;
+    FILE* pipe_ = nullptr;
+    int status_ = -1;
 };
 
 // The example phrase base: a main phrase, a branch under it, an open key, a farewell line.

@@ -40,6 +40,30 @@ TEST(MatchKey, ComparesWithTheKeyAsStoredSoALowerCaseKeyNeverMatches) {
     EXPECT_FALSE(found("ПРИВЕТ.", "Привет."));
 }
 
+TEST(MatchKey, FindsAKeyInsideOtherWords) {
+    EXPECT_TRUE(found("Я варю фасоль.", "СОЛЬ"));
+    EXPECT_TRUE(found("Красивый горизонт!", "ЗОНТ"));
+    EXPECT_TRUE(found("Какой прогноз погоды?", "ПОГОД"));
+}
+
+// What a space at either end of a key asks for, since every phrase ends in '.', '!' or '?'.
+TEST(MatchKey, TakesASpaceAtEitherEndOfAKeyLiterally) {
+    EXPECT_TRUE(found("Люблю чай.", " ЧАЙ"));
+    EXPECT_FALSE(found("Чай остыл.", " ЧАЙ"));
+    EXPECT_FALSE(found("Люблю \"чай\".", " ЧАЙ"));
+    EXPECT_FALSE(found("Отчаяние.", " ЧАЙ"));
+
+    EXPECT_TRUE(found("Чай остыл.", "ЧАЙ "));
+    EXPECT_FALSE(found("Люблю чай.", "ЧАЙ "));
+    EXPECT_FALSE(found("Чай, кофе.", "ЧАЙ "));
+}
+
+TEST(MatchKey, TellsYoFromYe) {
+    EXPECT_TRUE(found("Гололёд.", "ГОЛОЛЁД"));
+    EXPECT_FALSE(found("Гололед.", "ГОЛОЛЁД"));
+    EXPECT_FALSE(found("Гололёд.", "ГОЛОЛЕД"));
+}
+
 TEST(MatchKey, DoesNotReexamineABrokenPartialMatch) {
     EXPECT_FALSE(found("ААБ.", "АБ"));
     EXPECT_FALSE(found("ГГАД, ТЫ.", "ГАД,"));

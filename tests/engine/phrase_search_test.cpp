@@ -117,6 +117,18 @@ TEST_F(PhraseSearchTest, AWholeKeyMatchAnywhereWinsOverAnEarlierWordByWordMatch)
     EXPECT_EQ(line(), 2);
 }
 
+TEST_F(PhraseSearchTest, TheFirstLineOfTheFileIsNeverAKey) {
+    base.write("Words.Dat", {"ПРИВЕТ^Привет!;", "ПОКА^Пока!;"});
+    EXPECT_EQ(answer("привет"), "Понятно.");
+    EXPECT_EQ(answer("пока"), "Пока!");
+}
+
+TEST_F(PhraseSearchTest, AKeyWithALeadingSpaceMissesTheFirstWordOfAPhrase) {
+    base.write("Words.Dat", {"Фразы", " ЧАЙ^С сахаром?;"});
+    EXPECT_EQ(answer("люблю чай"), "С сахаром?");
+    EXPECT_EQ(answer("чай остыл"), "Понятно.");
+}
+
 TEST_F(PhraseSearchTest, EveryAnswerOfALineIsChosenByItsDrawAtAnyDepth) {
     base.write("Words.Dat", {"Фразы", "КТО ТЫ?^А;Б;В;", "ЗДРАВСТВУЙ.^Привет.;", "_КТО ТЫ?^А;Б;В;"});
     for (int draw = 0; draw < 3; ++draw) {

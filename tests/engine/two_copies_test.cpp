@@ -4,8 +4,6 @@
 #include "tests/support/lock_holder.h"
 
 #include <chrono>
-#include <cstdio>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>
@@ -15,36 +13,6 @@ namespace besedka::test {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// A besedka-cli command started in the folder and left running; finish() waits for its end.
-class Background {
-public:
-    Background(const BaseFolder& folder, const std::string& command, const std::string& input,
-               const std::string& name) {
-        const auto root = folder.root();
-        std::ofstream(root / (name + ".in"), std::ios::binary) << input;
-        const std::string line = "cd '" + root.string() + "' && '" BESEDKA_CLI "' " + command +
-                                 " < " + name + ".in > " + name + ".out 2> " + name + ".err";
-        pipe_ = ::popen(line.c_str(), "r");
-    }
-    ~Background() { finish(); }
-    Background(const Background&) = delete;
-    Background& operator=(const Background&) = delete;
-
-    // The exit status.
-    int finish() {
-        if (pipe_ != nullptr) {
-            const int raw = ::pclose(pipe_);
-            status_ = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-            pipe_ = nullptr;
-        }
-        return status_;
-    }
-
-private:
-    FILE* pipe_ = nullptr;
-    int status_ = -1;
-};
 
 // Phrases that nothing matches and no filter takes, each its own key; every tenth is abuse.
 Lines phrasesOf(const std::string& copy, int count) {

@@ -6,30 +6,13 @@
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/program_run.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <sstream>
 
 namespace besedka::test {
 
 using Lines = std::vector<std::string>;
 
 namespace {
-
-// Every file of the folder and below, by name, with its bytes.
-std::map<std::string, std::string> contentsOf(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (!entry.is_regular_file())
-            continue;
-        std::ifstream in(entry.path(), std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        files[entry.path().lexically_relative(folder).string()] = bytes.str();
-    }
-    return files;
-}
 
 // "stage line key -> reply" of one phrase, in UTF-8.
 std::string why(DryRun& dialogue, std::string_view phrase) {
@@ -168,6 +151,38 @@ TEST(WhyCommandTest, PrintsEachPhraseWithItsStageAndASummaryOfShares) {
     EXPECT_NE(summary.out.find("3 phrases\n"), std::string::npos) << summary.out;
     EXPECT_NE(summary.out.find("whole-key          2   66.7%"), std::string::npos) << summary.out;
     EXPECT_NE(summary.out.find("catch-all          1   33.3%"), std::string::npos) << summary.out;
+    EXPECT_EQ(contentsOf(base.root() / "Base"), before);
+}
+
+TEST(WhyCommandTest, ExpectReportsEveryPhraseThatAnotherLineAnswered) {
+    BaseFolder base;
+    base.writeExampleBase();
+    base.write("Words.Dat", {"Фразы", "БОРЩ^Вкусно!;", "ВАРЮ БОРЩ^Какой?;", "ГОЛОЛЁД^Скользко.;",
+                             "ПРИВЕТ^Привет!;", "_КАК ДЕЛА?^Хорошо.;", "КАК ДЕЛА?^Отлично.;"});
+    const auto before = contentsOf(base.root() / "Base");
+    const std::string why = std::string("'") + BESEDKA_CLI + "' why --expect expected.txt";
+    // Each phrase starts a dialogue of its own: "как дела?" finds no branch after "привет".
+    base.folder().write("expected.txt", "# a note\nпривет \u2192 привет\n\nкак дела?\tКАК ДЕЛА?\r\n"
+                                        "борщ, конечно \u2192 БОРЩ\n");
+    const ProgramRun pass = runInFolder(base.folder(), why);
+    EXPECT_EQ(pass.status, 0) << pass.err;
+    EXPECT_EQ(pass.out, "3 phrases, 0 answered by another line than expected\n");
+
+    base.folder().write("expected.txt", "привет → ПРИВЕТ\nя варю борщ → ВАРЮ БОРЩ\n"
+                                        "гололед → ГОЛОЛЁД\n");
+    const ProgramRun miss = runInFolder(base.folder(), why);
+    EXPECT_EQ(miss.status, 1) << miss.err;
+    EXPECT_EQ(miss.out, "expected.txt:2: \"я варю борщ\" expected ВАРЮ БОРЩ, answered by line 2: "
+                        "БОРЩ [whole-key]\n"
+                        "expected.txt:3: \"гололед\" expected ГОЛОЛЁД, answered by no line "
+                        "[catch-all]\n"
+                        "3 phrases, 2 answered by another line than expected\n");
+
+    base.folder().write("expected.txt", "привет ПРИВЕТ\n");
+    const ProgramRun malformed = runInFolder(base.folder(), why);
+    EXPECT_EQ(malformed.status, 2);
+    EXPECT_EQ(malformed.err,
+              "besedka-cli: expected.txt:1: no arrow or tab between a phrase and a key\n");
     EXPECT_EQ(contentsOf(base.root() / "Base"), before);
 }
 

@@ -73,8 +73,8 @@ private:
     int shown_ = 0;
 };
 
-constexpr const char* kChatUsage =
-    "usage: besedka-cli chat [--seed N] [--exchange FILE [--period SECONDS] [--turns N]]";
+constexpr const char* kChatUsage = "usage: besedka-cli chat [--seed N] [--no-learn] [--exchange "
+                                   "FILE [--period SECONDS] [--turns N]]";
 
 std::optional<double> parseSeconds(const std::string& text) {
     char* end = nullptr;
@@ -94,6 +94,7 @@ struct ExchangeOptions {
 struct ChatOptions {
     std::optional<std::uint32_t> seed;
     std::optional<ExchangeOptions> exchange;
+    bool learn = true; // false: no knowledge file changes, no session is recorded
 };
 
 // What is wrong with one option and its value (empty when the option ends the line); empty when
@@ -121,8 +122,10 @@ std::string takeOption(const std::string& option, const std::string& value, Chat
 }
 
 // Null, with the reason shown, when the arguments are not understood.
-std::optional<ChatOptions> parseChatOptions(const std::vector<std::string>& args) {
+std::optional<ChatOptions> parseChatOptions(std::vector<std::string> args) {
     ChatOptions options;
+    // The one option without a value; the others come in pairs.
+    options.learn = std::erase(args, std::string("--no-learn")) == 0;
     ExchangeOptions exchange;
     bool exchangeOptionGiven = false;
     for (std::size_t i = 0; i < args.size(); i += 2) {
@@ -178,12 +181,17 @@ std::string fromFolderLeft(const std::filesystem::path& left, const std::string&
 class Chat {
 public:
     // Without typed input, nobody is prompted.
-    Chat(RandomSource& random, bool typedInput)
+    // Without keeping files, the knowledge base is tried without teaching it: nothing is learned,
+    // collected, recorded or kept in the history; only the exchange file is written.
+    Chat(RandomSource& random, bool typedInput, bool keepsFiles)
         : history_(clock_, [](const std::string& message) { trouble(message); }),
-          engine_({workingList_, session_, exchange_, random, view_, &history_}),
+          engine_({workingList_, session_, exchange_, random, view_,
+                   keepsFiles ? &history_ : nullptr}),
           forPerson_(::isatty(STDOUT_FILENO) == 1), typedInput_(typedInput),
           prompt_(typedInput && forPerson_ && ::isatty(STDIN_FILENO) == 1),
-          printer_(session_, forPerson_) {}
+          printer_(session_, forPerson_), keepsFiles_(keepsFiles) {
+        engine_.setLearning(keepsFiles);
+    }
 
     // As the greeting timer does: a failed greeting is drawn again until a draw says no.
     void greet() {
@@ -238,6 +246,8 @@ public:
     }
 
     void recordSession() {
+        if (!keepsFiles_)
+            return;
         guarded([this] {
             const LocalMoment now = localMoment();
             appendSessionRecord(workingList_, session_, now.date, now.time);
@@ -305,6 +315,7 @@ private:
     bool prompt_;
     SessionPrinter printer_;
     bool anyFileFailed_ = false;
+    bool keepsFiles_;
 };
 
 } // namespace
@@ -321,7 +332,7 @@ int runChat(const std::vector<std::string>& args) {
         options->exchange->path = fromFolderLeft(left, options->exchange->path);
     const auto random = randomSource(options->seed);
     std::setlocale(LC_TIME, "");
-    Chat chat(*random, !options->exchange);
+    Chat chat(*random, !options->exchange, options->learn);
     chat.greet();
     if (options->exchange) {
         stopOnInterrupt();

@@ -22,6 +22,7 @@ int runStats(const std::vector<std::string>& args);
 int runChat(const std::vector<std::string>& args);
 int runHistory(const std::vector<std::string>& args);
 int runWhy(const std::vector<std::string>& args);
+int runAdd(const std::vector<std::string>& args);
 
 // Reports a usage or file problem on standard error, in UTF-8.
 int trouble(const std::string& messageCp1251);

@@ -5,11 +5,11 @@
 #include "engine/knowledge_stats.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
-#include "platform/core/folder_lock.h"
 #include "platform/core/line_list.h"
 #include "platform/core/rtf.h"
 #include "platform/core/start_folder.h"
 #include "tools/cli/commands.h"
+#include "tools/cli/safe_edit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -116,6 +116,13 @@ int runWrite(const std::vector<std::string>& args) {
     if (args.size() != 1u + windows1251 + allowEmpty || args.back().starts_with("--"))
         return trouble("usage: besedka-cli write [--cp1251] [--allow-empty] FILE < LINES");
     const std::string path = spelled(args.back());
+    // Taken before the input, which may come slowly: a change meanwhile is not saved over.
+    std::optional<std::string> asRead;
+    try {
+        asRead = bytesOnDisk(path);
+    } catch (const FileError& e) {
+        return trouble(e.what());
+    }
     std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     std::vector<std::string> lines;
     if (windows1251 || rtf::isRtf(input)) {
@@ -135,14 +142,7 @@ int runWrite(const std::vector<std::string>& args) {
     if (lines.empty() && !allowEmpty)
         return trouble("no lines on standard input: " + path +
                        " left as it is (--allow-empty writes an empty file)");
-    try {
-        // Never between the load and the save of a running program's learning step.
-        const FolderLock lock(path);
-        LineList(std::move(lines)).save(path);
-    } catch (const FileError& e) {
-        return trouble(e.what());
-    }
-    return kFine;
+    return saveWrittenLines(path, asRead, lines);
 }
 
 namespace {
@@ -183,21 +183,28 @@ std::vector<std::string> sentencesOf(const std::string& utf8Path) {
 }
 
 // The author's warnings; a missing dictionary leaves out only the check that needs it.
-int printAuthoringWarnings(const std::string& where, const std::vector<std::string>& lines,
-                           const LintOptions& options) {
-    std::vector<AuthoringWarning> warnings = keysNeverReached(lines);
+int printAuthoringWarnings(const std::string& path, const std::vector<std::string>& lines,
+                           const std::optional<std::vector<std::string>>& sentences) {
+    const std::string where = cp1251::toUtf8(path);
+    std::vector<AuthoringWarning> warnings;
+    const auto add = [&warnings](std::vector<AuthoringWarning> more) {
+        for (auto& warning : more)
+            warnings.push_back(std::move(warning));
+    };
+    for (auto* check :
+         {missingFirstLine, linesNeverAnswering, keysWithOuterSpaces, keysWithoutYoTwin})
+        add(check(lines));
+    if (const auto bytes = bytesOnDisk(path))
+        add(charactersLostOnSave(*bytes));
     LineList dictionary;
     try {
         dictionary.load(base_files::kDictionary);
-        for (auto& warning : keyWordsInsideOtherWords(lines, dictionary.lines()))
-            warnings.push_back(std::move(warning));
+        add(keyWordsInsideOtherWords(lines, dictionary.lines()));
     } catch (const FileError& e) {
         trouble(std::string(e.what()) + ": key words are not checked against the dictionary");
     }
-    if (options.corpus) {
-        for (auto& warning : farewellsInSentences(lines, sentencesOf(*options.corpus)))
-            warnings.push_back(std::move(warning));
-    }
+    if (sentences)
+        add(farewellsInSentences(lines, *sentences));
     std::stable_sort(warnings.begin(), warnings.end(),
                      [](const auto& a, const auto& b) { return a.line < b.line; });
     for (const auto& warning : warnings)
@@ -212,6 +219,14 @@ int runLint(const std::vector<std::string>& args) {
     const auto options = parseLintOptions(args);
     if (!options)
         return trouble("usage: besedka-cli lint [--authoring [--corpus TEXT]] [FILE]");
+    // Read where the user stands, before the knowledge folder is entered.
+    std::optional<std::vector<std::string>> sentences;
+    try {
+        if (options->corpus)
+            sentences = sentencesOf(*options->corpus);
+    } catch (const FileError& e) {
+        return trouble(e.what());
+    }
     if (!options->path && !enterKnowledgeFolder())
         return kTrouble;
     const std::string path = options->path.value_or(base_files::kWords);
@@ -228,6 +243,11 @@ int runLint(const std::vector<std::string>& args) {
         return kFindings;
     }
     int findings = 0;
+    // Damage, not style: plain lint says it too.
+    if (const auto damage = questionMarkDamage(base.lines())) {
+        std::printf("%s: error: %s\n", where.c_str(), cp1251::toUtf8(*damage).c_str());
+        ++findings;
+    }
     for (int i = 1; i < base.count(); ++i) {
         const std::string& whole = base.lines()[static_cast<std::size_t>(i)];
         // Reading cuts such a line, so what the program sees of it is judged below.
@@ -243,7 +263,7 @@ int runLint(const std::vector<std::string>& args) {
     }
     if (options->authoring) {
         try {
-            findings += printAuthoringWarnings(where, base.lines(), *options);
+            findings += printAuthoringWarnings(path, base.lines(), sentences);
         } catch (const FileError& e) {
             return trouble(e.what());
         }

@@ -21,6 +21,8 @@ constexpr const char* kUsage =
     "                line that is not UTF-8 or holds a character Windows-1251 lacks is named\n"
     "                and nothing is written (--cp1251: the lines are Windows-1251); input\n"
     "                without a line is refused unless --allow-empty is given\n"
+    "                The previous FILE is kept as FILE.bak; standard error says how many lines\n"
+    "                it had and has. A FILE that changed meanwhile is not saved over\n"
     "  lint [--authoring [--corpus TEXT]] [FILE]\n"
     "                report phrase-base lines that break the format, are longer than reading\n"
     "                takes, or can never be used (default Base/Words.Dat); exit status 1\n"
@@ -29,9 +31,10 @@ constexpr const char* kUsage =
     "                Base/dictionary.dat, farewell keys found in ordinary sentences of TEXT\n"
     "                (UTF-8, one sentence a line)\n"
     "  stats         print the knowledge-base counts of the Base/ folder\n"
-    "  chat [--seed N]\n"
-    "                talk to Besedka in the terminal\n"
-    "  chat [--seed N] --exchange FILE [--period SECONDS] [--turns N]\n"
+    "  chat [--seed N] [--no-learn]\n"
+    "                talk to Besedka in the terminal; --no-learn: nothing is learned or\n"
+    "                recorded, no file changes (with --exchange, but for FILE)\n"
+    "  chat [--seed N] [--no-learn] --exchange FILE [--period SECONDS] [--turns N]\n"
     "                answer the first line of FILE once a period (default 1 second) and write\n"
     "                each reply back to FILE; ends after N turns, on a farewell or on Ctrl+C\n"
     "  why [--summary] [--fresh] [--seed N] [PHRASE...]\n"
@@ -44,6 +47,16 @@ constexpr const char* kUsage =
     "                print the conversation history kept in History/: the latest day, or the\n"
     "                day given; with --grep the lines of every day (or of the day given) that\n"
     "                hold WORD, letter case aside; exit status 1 when none does\n"
+    "  why [--seed N] --expect FILE\n"
+    "                run each phrase of FILE (UTF-8 lines \"phrase \u2192 key\" or\n"
+    "                \"phrase<TAB>key\") as the first of a dialogue and name every one that\n"
+    "                another line answered, with that line; exit status 1 when any was\n"
+    "  add TOPIC [--top|--after LINE]\n"
+    "                put the knowledge lines of TOPIC (UTF-8) into Base/Words.Dat right after\n"
+    "                its first line (--top, the default: before the broad keys that would\n"
+    "                take the topic's phrases) or after line LINE; refused, with exit status\n"
+    "                1 and the file untouched, when a line breaks the format or a key would\n"
+    "                never answer. The previous file is kept as Base/Words.Dat.bak\n"
     "  --help        print this help\n"
     "  --version     print the version\n"
     "\n"
@@ -97,7 +110,8 @@ int main(int argc, char** argv) {
                                                      {"stats", besedka::cli::runStats},
                                                      {"chat", besedka::cli::runChat},
                                                      {"why", besedka::cli::runWhy},
-                                                     {"history", besedka::cli::runHistory}};
+                                                     {"history", besedka::cli::runHistory},
+                                                     {"add", besedka::cli::runAdd}};
     const auto command = argc >= 2 ? commands.find(argv[1]) : commands.end();
     if (command == commands.end())
         return misunderstood(argc, argv);
