@@ -8,8 +8,12 @@ using besedka::test::TempFolder;
 
 namespace {
 
+// Where neither a history nor a knowledge base is found, the desktop program's data folder is
+// read: here under the test's own folder.
 ProgramRun history(const TempFolder& folder, const std::string& args = "") {
-    return besedka::test::runInFolder(folder, std::string(BESEDKA_CLI) + " history " + args);
+    const std::string home = (folder.path() / "data").string();
+    return besedka::test::runInFolder(folder, "XDG_DATA_HOME='" + home + "' " +
+                                                  std::string(BESEDKA_CLI) + " history " + args);
 }
 
 // Two days of conversation, the later one written first.
@@ -55,7 +59,7 @@ TEST(CliHistory, SaysWhatIsMissingOrNotUnderstood) {
     TempFolder folder;
     const ProgramRun empty = history(folder);
     EXPECT_EQ(empty.status, 2);
-    EXPECT_NE(empty.err.find("no history in " + (folder.path() / "History").string()),
+    EXPECT_NE(empty.err.find("no history in " + (folder.path() / "data/besedka/History").string()),
               std::string::npos)
         << empty.err;
     writeTwoDays(folder);

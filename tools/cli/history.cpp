@@ -79,7 +79,10 @@ int printFound(const std::filesystem::path& folder, const std::vector<std::strin
 // conversation a person most likely comes back for.
 int runHistory(const std::vector<std::string>& args) {
     const auto options = parseHistoryOptions(args);
-    if (!options || !enterKnowledgeFolder())
+    if (!options)
+        return kTrouble;
+    // A folder with a history of its own is read where it is, like a folder with a base.
+    if (!std::filesystem::is_directory(historyFolder()) && !enterKnowledgeFolder())
         return kTrouble;
     const std::filesystem::path folder = historyFolder();
     const std::vector<std::string> days = historyDays(folder);
