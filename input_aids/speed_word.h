@@ -27,7 +27,7 @@ public:
     // Watches every key press of the application from now on.
     explicit SpeedWord(Controls controls);
 
-    Timer& suggestionCheckTimer() { return suggestionCheckTimer_; }
+    const Timer& suggestionCheckTimer() const { return suggestionCheckTimer_; }
     // Loaded afresh at each switch.
     const LineList& dictionary() const { return dictionary_; }
     const SpeedWordOffer& offer() const { return offer_; }

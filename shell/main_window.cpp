@@ -238,15 +238,14 @@ void MainWindow::connectSettings() {
     for (const auto& [item, handler] : settings)
         connectHandler(item, &QAction::triggered, *appearance_, handler);
     // Each after the command it follows, which was connected first.
-    for (QAction* item : {menu_.windowColor, menu_.transcriptColor, menu_.inputColor,
-                          menu_.buttonTextColor, menu_.userLineColor, menu_.systemLineColor,
-                          menu_.inputTextColor, menu_.userLineFont, menu_.systemLineFont,
-                          menu_.inputFont, menu_.speedWord, menu_.sounds})
+    for (QAction* item :
+         {menu_.windowColor, menu_.transcriptColor, menu_.inputColor, menu_.buttonTextColor,
+          menu_.userLineColor, menu_.systemLineColor, menu_.inputTextColor, menu_.userLineFont,
+          menu_.systemLineFont, menu_.inputFont, menu_.speedWord, menu_.sounds})
         connectHandler(item, &QAction::triggered, *keptSettings_, &KeptSettings::keepChanges);
-    connectHandler(exchangeMode_->editor().okButton, &QPushButton::clicked, *keptSettings_,
+    connectHandler(&exchangeMode_->editor(), &ExchangeEditor::confirmed, *keptSettings_,
                    &KeptSettings::keepChanges);
-    connectHandler(menu_.resetSettings, &QAction::triggered, *keptSettings_,
-                   &KeptSettings::forget);
+    connectHandler(menu_.resetSettings, &QAction::triggered, *keptSettings_, &KeptSettings::forget);
 }
 
 void MainWindow::showCentred() {

@@ -49,6 +49,8 @@ struct MainControls {
 // The parts' handlers are plain methods, run by the controls and timers through the error guard,
 // and by tests directly, one tick at a time.
 class MainWindow : public QMainWindow {
+    Q_OBJECT
+
 public:
     // Opens the six sounds first (a missing one throws FileError: start-up cannot go on). Files
     // are found beside the program, in the current directory. The clock dates the history.
@@ -74,7 +76,6 @@ public:
     Statistics& statistics() { return *statistics_; }
     Appearance& appearance() { return *appearance_; }
     FullScreen& fullScreen() { return *fullScreen_; }
-    KeptSettings& keptSettings() { return *keptSettings_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_fields.h"
 #include "platform/qt/choosers.h"
 #include "platform/qt/look.h"
 #include "window_test.h"
@@ -37,10 +38,10 @@ TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
         menu().userLineFont->trigger();
     }
     menu().openEditor->trigger();
-    editor().pathEdit->setText(u"/tmp/обмен.txt"_s);
-    editor().readByTimerButton->click();
-    editor().periodBox->setValue(5);
-    editor().okButton->click();
+    pathEdit(editor())->setText(u"/tmp/обмен.txt"_s);
+    readByTimerButton(editor())->click();
+    periodBox(editor())->setValue(5);
+    okButton(editor())->click();
     menu().speedWord->trigger();
     ASSERT_TRUE(folder.exists(kSettings)) << "written at once, without an exit";
 
@@ -93,11 +94,11 @@ TEST_F(KeptSettingsTest, TheEditorOpensOnTheKeptExchangeSettingsAndCancelKeepsTh
     folder.write(kSettings, "[exchange]\nfile=/tmp/kept.txt\nonPeriod=true\nperiod=3000\n");
     open();
     menu().openEditor->trigger();
-    EXPECT_EQ(editor().pathEdit->text(), u"/tmp/kept.txt"_s);
-    EXPECT_TRUE(editor().readByTimerButton->isChecked());
-    EXPECT_EQ(editor().periodBox->value(), 3);
-    editor().periodBox->setValue(1);
-    editor().cancelButton->click();
+    EXPECT_EQ(pathEdit(editor())->text(), u"/tmp/kept.txt"_s);
+    EXPECT_TRUE(readByTimerButton(editor())->isChecked());
+    EXPECT_EQ(periodBox(editor())->value(), 3);
+    periodBox(editor())->setValue(1);
+    cancelButton(editor())->click();
     EXPECT_EQ(editor().settings(), (ExchangeSettings{u"/tmp/kept.txt"_s, true, 3000}));
 
     // A timer under a second would poll at every tick: the start's trigger instead.
