@@ -10,12 +10,15 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QObject>
 
 namespace besedka {
 
 // Speed Word: while it is switched on, status panel 0 offers a dictionary word that begins with
 // the word being typed; F5 completes the word with it, Up and Down step through the offers.
-class SpeedWord final : public CompletionControls {
+class SpeedWord final : public QObject, public CompletionControls {
+    Q_OBJECT
+
 public:
     struct Controls {
         QLineEdit* inputLine;
@@ -44,6 +47,9 @@ public:
     // Enables F5 while there is an entry to add; says whether there is.
     bool updateCompleteWordAction();
     void updateCompletionControls(bool lineHasText) override;
+
+signals:
+    void switched(bool on);
 
 private:
     Controls controls_;

@@ -17,6 +17,7 @@
 #include "platform/qt/transcript_view.h"
 #include "shell/about_window.h"
 #include "shell/appearance.h"
+#include "shell/chosen_settings.h"
 #include "shell/full_screen.h"
 #include "shell/history_window.h"
 #include "shell/kept_settings.h"
@@ -90,6 +91,7 @@ private:
     void composeParts(RandomSource& random, const Clock& clock);
     void connectCommands();
     void connectSettings();
+    ChosenSettings settingsAtStart() const;
     template <typename Sender, typename Signal, typename Part>
     void connectHandler(Sender* sender, Signal signal, Part& part, void (Part::*handler)());
     template <typename Part>
@@ -110,6 +112,7 @@ private:
     std::unique_ptr<AboutWindow> aboutWindow_;
     std::unique_ptr<HistoryWindow> historyWindow_;
     std::unique_ptr<OnScreenKeyboard> keyboard_;
+    SettingsModel* settings_ = nullptr; // a child, found by its class
     std::unique_ptr<Appearance> appearance_;
     std::unique_ptr<FullScreen> fullScreen_;
     std::unique_ptr<KeptSettings> keptSettings_;

@@ -2,7 +2,11 @@
 #include "editor_fields.h"
 #include "platform/qt/choosers.h"
 #include "platform/qt/look.h"
+#include "platform/qt/settings_file.h"
+#include "shell/chosen_settings.h"
 #include "window_test.h"
+
+#include <QSignalSpy>
 
 namespace besedka::test {
 namespace {
@@ -54,6 +58,44 @@ TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
     EXPECT_FALSE(menu().resetSettings->isChecked());
     EXPECT_TRUE(menu().conversationMode->isChecked()) << "a start always talks to the person";
     EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+// The settings in force are one value. Each choice that changes it, whichever part makes it, is
+// announced once, after the value holds it, and what is written is that value; a cancelled
+// chooser and the reset are no choice.
+TEST_F(KeptSettingsTest, EachChoiceIsAnnouncedOnceAndWrittenAsTheSettingsInForce) {
+    folder.writeLines("Base/dictionary.dat", {"привет"});
+    open();
+    const auto* settings = window->findChild<SettingsModel*>();
+    ASSERT_NE(settings, nullptr);
+    QSignalSpy changes(settings, &SettingsModel::changed);
+    QSignalSpy resets(settings, &SettingsModel::wasReset);
+    {
+        ChooserAnswers answers;
+        answers.cancelColor();
+        menu().windowColor->trigger();
+    }
+    EXPECT_EQ(changes.count(), 0);
+
+    chooseWindowColor(Qt::darkBlue);
+    menu().speedWord->trigger();
+    menu().sounds->trigger();
+    menu().openEditor->trigger();
+    pathEdit(editor())->setText(u"/tmp/обмен.txt"_s);
+    okButton(editor())->click();
+    EXPECT_EQ(changes.count(), 4);
+    const ChosenSettings& chosen = settings->chosen();
+    EXPECT_EQ(chosen.windowBackground, QColor(Qt::darkBlue));
+    EXPECT_TRUE(chosen.speedWord);
+    EXPECT_FALSE(chosen.sounds);
+    EXPECT_EQ(chosen.exchangeFile, u"/tmp/обмен.txt"_s);
+    EXPECT_EQ(readChosenSettings(SettingsFile(), ChosenSettings{}), chosen);
+
+    menu().resetSettings->trigger();
+    EXPECT_EQ(changes.count(), 4);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(settings->chosen().windowBackground, kSilver);
+    EXPECT_FALSE(folder.exists(kSettings));
 }
 
 TEST_F(KeptSettingsTest, ACancelledChooserWritesNothingAndTheResetForgets) {
