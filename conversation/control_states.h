@@ -39,7 +39,8 @@ public:
     void connectCompletion(CompletionControls& completion);
 
     // Stopped while a secondary window is open and in the exchange mode.
-    Timer& controlStateTimer() { return controlStateTimer_; }
+    const Timer& controlStateTimer() const { return controlStateTimer_; }
+    void setUpdating(bool on) { controlStateTimer_.setEnabled(on); }
     void updateControls();
 
     // The update stops and the main window takes no input until it is released.

@@ -73,14 +73,14 @@ public:
 
     // Seconds of silence counted by the idle remark; a completed turn starts them again.
     int idleSeconds() const { return idleSeconds_; }
-    void setIdleSeconds(int seconds) { idleSeconds_ = seconds; }
+    void countIdleSecond() { ++idleSeconds_; }
+    void restartIdleCount() { idleSeconds_ = 0; }
     // Ticks of the closing animation so far; never reset, so an interrupted farewell resumes.
     int closingTicks() const { return closingTicks_; }
-    void setClosingTicks(int ticks) { closingTicks_ = ticks; }
 
-    Timer& knowledgeLoadTimer() { return knowledgeLoadTimer_; }
-    Timer& closingAnimationTimer() { return closingAnimationTimer_; }
-    Timer& dialogueStartTimer() { return dialogueStartTimer_; }
+    const Timer& knowledgeLoadTimer() const { return knowledgeLoadTimer_; }
+    const Timer& closingAnimationTimer() const { return closingAnimationTimer_; }
+    const Timer& dialogueStartTimer() const { return dialogueStartTimer_; }
 
     void loadKnowledgeBase();
     // A turn on the input line, or on the exchange file while the exchange mode is on.

@@ -10,6 +10,8 @@ namespace besedka {
 // Sees every key press of the application once, whichever window has the focus, before any
 // window or shortcut acts on it, and always lets it through.
 class KeyDownFilter : public QObject {
+    Q_OBJECT
+
 public:
     // Installs itself on the application object for its lifetime.
     KeyDownFilter(std::function<void(int key)> onKeyDown, QObject* parent);

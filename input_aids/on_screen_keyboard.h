@@ -20,6 +20,8 @@ namespace besedka {
 // mouse into the main window's input line. Created once, hidden, and only shown and hidden
 // afterwards; while it is shown the main window is disabled.
 class OnScreenKeyboard : public QMainWindow {
+    Q_OBJECT
+
 public:
     OnScreenKeyboard(QLineEdit* inputLine, Conversation& conversation, SpeedWord& speedWord,
                      ControlStates& controlStates, const QFont& font);
@@ -37,7 +39,7 @@ public:
     QAction* completeWordAction = nullptr; // F5; a separator line in the menu
 
     // Enables the keys and F5 while the keyboard is shown.
-    Timer& keyStateTimer() { return keyStateTimer_; }
+    const Timer& keyStateTimer() const { return keyStateTimer_; }
     // Off, the letter keys give lower case. Kept while the window is hidden.
     bool capsLockOn() const { return capsLockOn_; }
 

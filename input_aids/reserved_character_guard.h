@@ -14,7 +14,7 @@ class ReservedCharacterGuard {
 public:
     ReservedCharacterGuard(QLineEdit* inputLine, TranscriptView* transcript);
 
-    Timer& scanTimer() { return scanTimer_; }
+    const Timer& scanTimer() const { return scanTimer_; }
     // The position of the line that the guard inspected last, from 1; 0 before a new pass.
     int scanPosition() const { return scanPosition_; }
 

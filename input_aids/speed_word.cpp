@@ -12,7 +12,6 @@ namespace besedka {
 
 namespace {
 
-
 QString noSuggestionText() {
     return QStringLiteral("[NONE]");
 }
@@ -41,6 +40,7 @@ void SpeedWord::switchSpeedWord() {
     controls_.statusBar->setPanelText(0, speedWord->isChecked() ? noSuggestionText()
                                                                 : knowledgeLoadedText());
     suggestionCheckTimer_.setEnabled(speedWord->isChecked());
+    emit switched(speedWord->isChecked());
 }
 
 void SpeedWord::completeWord() {

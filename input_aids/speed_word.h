@@ -10,12 +10,15 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QObject>
 
 namespace besedka {
 
 // Speed Word: while it is switched on, status panel 0 offers a dictionary word that begins with
 // the word being typed; F5 completes the word with it, Up and Down step through the offers.
-class SpeedWord final : public CompletionControls {
+class SpeedWord final : public QObject, public CompletionControls {
+    Q_OBJECT
+
 public:
     struct Controls {
         QLineEdit* inputLine;
@@ -27,7 +30,7 @@ public:
     // Watches every key press of the application from now on.
     explicit SpeedWord(Controls controls);
 
-    Timer& suggestionCheckTimer() { return suggestionCheckTimer_; }
+    const Timer& suggestionCheckTimer() const { return suggestionCheckTimer_; }
     // Loaded afresh at each switch.
     const LineList& dictionary() const { return dictionary_; }
     const SpeedWordOffer& offer() const { return offer_; }
@@ -44,6 +47,9 @@ public:
     // Enables F5 while there is an entry to add; says whether there is.
     bool updateCompleteWordAction();
     void updateCompletionControls(bool lineHasText) override;
+
+signals:
+    void switched(bool on);
 
 private:
     Controls controls_;

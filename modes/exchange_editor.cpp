@@ -4,6 +4,9 @@
 #include "platform/qt/error_report.h"
 
 #include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPalette>
 #include <algorithm>
 
@@ -56,45 +59,51 @@ ExchangeEditor::ExchangeEditor(ControlStates& controlStates, QAction* resetSetti
 }
 
 void ExchangeEditor::buildControls() {
-    frame = new QFrame(this);
+    auto* frame = new QFrame(this);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(0, 1, 305, 184);
 
-    pathGroup = new QGroupBox(QStringLiteral("Путь файла для внешнего ввода-вывода:"), this);
+    auto* pathGroup = new QGroupBox(QStringLiteral("Путь файла для внешнего ввода-вывода:"), this);
     pathGroup->setGeometry(8, 8, 289, 57);
-    pathEdit = new QLineEdit(settings_.path, pathGroup);
-    pathEdit->setGeometry(8, 24, 273, 21);
-    paintEditBackground(pathEdit);
+    pathEdit_ = new QLineEdit(settings_.path, pathGroup);
+    pathEdit_->setGeometry(8, 24, 273, 21);
+    pathEdit_->setObjectName(QStringLiteral("pathEdit"));
+    paintEditBackground(pathEdit_);
 
-    readingGroup = new QGroupBox(QStringLiteral("Считывание фразы из файла:"), this);
+    auto* readingGroup = new QGroupBox(QStringLiteral("Считывание фразы из файла:"), this);
     readingGroup->setGeometry(8, 72, 289, 73);
-    readOnEnterButton =
+    readOnEnterButton_ =
         new QRadioButton(QStringLiteral("По нажатию клавиши [ENTER]"), readingGroup);
-    readOnEnterButton->setGeometry(16, 16, 177, 17);
-    readOnEnterButton->setChecked(true);
-    readByTimerButton = new QRadioButton(QStringLiteral("По таймеру  каждые:"), readingGroup);
-    readByTimerButton->setGeometry(16, 37, 129, 17);
-    periodBox = new NumberSpinBox(readingGroup);
-    periodBox->setGeometry(145, 34, 44, 22);
-    periodBox->setRange(1, kLongestPeriod);
-    periodBox->setValue(1);
-    periodBox->setEnabled(false);
-    periodBox->setAccessibleName(QStringLiteral("сек."));
-    paintEditBackground(periodBox);
-    secondsLabel = new QLabel(QStringLiteral("сек."), readingGroup);
+    readOnEnterButton_->setGeometry(16, 16, 177, 17);
+    readOnEnterButton_->setObjectName(QStringLiteral("readOnEnterButton"));
+    readOnEnterButton_->setChecked(true);
+    readByTimerButton_ = new QRadioButton(QStringLiteral("По таймеру  каждые:"), readingGroup);
+    readByTimerButton_->setObjectName(QStringLiteral("readByTimerButton"));
+    readByTimerButton_->setGeometry(16, 37, 129, 17);
+    periodBox_ = new NumberSpinBox(readingGroup);
+    periodBox_->setObjectName(QStringLiteral("periodBox"));
+    periodBox_->setGeometry(145, 34, 44, 22);
+    periodBox_->setRange(1, kLongestPeriod);
+    periodBox_->setValue(1);
+    periodBox_->setEnabled(false);
+    periodBox_->setAccessibleName(QStringLiteral("сек."));
+    paintEditBackground(periodBox_);
+    auto* secondsLabel = new QLabel(QStringLiteral("сек."), readingGroup);
     secondsLabel->setGeometry(193, 37, 21, 13);
 
-    okButton = new QPushButton(QStringLiteral("Хорошо"), this);
-    okButton->setGeometry(77, 152, 75, 25);
-    cancelButton = new QPushButton(QStringLiteral("Отмена"), this);
-    cancelButton->setGeometry(154, 152, 75, 25);
+    okButton_ = new QPushButton(QStringLiteral("Хорошо"), this);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setGeometry(77, 152, 75, 25);
+    cancelButton_ = new QPushButton(QStringLiteral("Отмена"), this);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setGeometry(154, 152, 75, 25);
 }
 
 void ExchangeEditor::connectHandlers() {
-    connect(okButton, &QPushButton::clicked, this, guarded([this] { confirm(); }));
-    connect(cancelButton, &QPushButton::clicked, this, guarded([this] { cancel(); }));
-    connect(readOnEnterButton, &QRadioButton::clicked, this, guarded([this] { disablePeriod(); }));
-    connect(readByTimerButton, &QRadioButton::clicked, this, guarded([this] { enablePeriod(); }));
+    connect(okButton_, &QPushButton::clicked, this, guarded([this] { confirm(); }));
+    connect(cancelButton_, &QPushButton::clicked, this, guarded([this] { cancel(); }));
+    connect(readOnEnterButton_, &QRadioButton::clicked, this, guarded([this] { disablePeriod(); }));
+    connect(readByTimerButton_, &QRadioButton::clicked, this, guarded([this] { enablePeriod(); }));
 }
 
 void ExchangeEditor::putInForce(const ExchangeSettings& settings) {
@@ -115,17 +124,17 @@ void ExchangeEditor::open() {
 
 // The period in whole seconds, as the user enters it; one under a second shows as the least.
 void ExchangeEditor::showSettingsInForce() {
-    pathEdit->setText(settings_.path);
-    readOnEnterButton->setChecked(!settings_.readByTimer);
-    readByTimerButton->setChecked(settings_.readByTimer);
-    periodBox->setEnabled(settings_.readByTimer);
-    periodBox->setValue(settings_.periodMs / kMillisecondsPerSecond);
+    pathEdit_->setText(settings_.path);
+    readOnEnterButton_->setChecked(!settings_.readByTimer);
+    readByTimerButton_->setChecked(settings_.readByTimer);
+    periodBox_->setEnabled(settings_.readByTimer);
+    periodBox_->setValue(settings_.periodMs / kMillisecondsPerSecond);
 }
 
 // The user enters seconds; the poll counts milliseconds, at most the spin box's longest.
 ExchangeSettings ExchangeEditor::settingsInFields() const {
-    return {pathEdit->text(), readByTimerButton->isChecked(),
-            std::min(periodBox->number() * kMillisecondsPerSecond, kLongestPeriod)};
+    return {pathEdit_->text(), readByTimerButton_->isChecked(),
+            std::min(periodBox_->number() * kMillisecondsPerSecond, kLongestPeriod)};
 }
 
 void ExchangeEditor::closeEvent(QCloseEvent* event) {
@@ -136,6 +145,7 @@ void ExchangeEditor::closeEvent(QCloseEvent* event) {
 void ExchangeEditor::confirm() {
     putInForce(settingsInFields());
     closeEditor();
+    emit confirmed();
 }
 
 void ExchangeEditor::cancel() {
@@ -148,11 +158,11 @@ void ExchangeEditor::closeEditor() {
 }
 
 void ExchangeEditor::disablePeriod() {
-    periodBox->setEnabled(false);
+    periodBox_->setEnabled(false);
 }
 
 void ExchangeEditor::enablePeriod() {
-    periodBox->setEnabled(true);
+    periodBox_->setEnabled(true);
 }
 
 } // namespace besedka

@@ -4,9 +4,6 @@
 #include "conversation/control_states.h"
 
 #include <QAction>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +14,8 @@ namespace besedka {
 
 // A spin box whose text is read as the number it shows, and as its minimum when it shows none.
 class NumberSpinBox : public QSpinBox {
+    Q_OBJECT
+
 public:
     using QSpinBox::QSpinBox;
     int number() const;
@@ -36,20 +35,11 @@ struct ExchangeSettings {
 // or a window left with "Отмена", never drives the poll. Created once, hidden, and only shown and
 // hidden afterwards.
 class ExchangeEditor : public QWidget {
+    Q_OBJECT
+
 public:
     // A change of the path or the period in force takes the mark off the settings reset.
     ExchangeEditor(ControlStates& controlStates, QAction* resetSettingsAction, const QFont& font);
-
-    QFrame* frame = nullptr;
-    QGroupBox* pathGroup = nullptr;
-    QLineEdit* pathEdit = nullptr;
-    QGroupBox* readingGroup = nullptr;
-    QRadioButton* readOnEnterButton = nullptr;
-    QRadioButton* readByTimerButton = nullptr;
-    NumberSpinBox* periodBox = nullptr;
-    QLabel* secondsLabel = nullptr;
-    QPushButton* okButton = nullptr;     // "Хорошо"
-    QPushButton* cancelButton = nullptr; // "Отмена"
 
     const ExchangeSettings& settings() const { return settings_; }
     void putInForce(const ExchangeSettings& settings);
@@ -62,6 +52,10 @@ public:
     void cancel();
     void disablePeriod();
     void enablePeriod();
+
+signals:
+    // "Хорошо" put the fields in force, whether or not they changed anything.
+    void confirmed();
 
 protected:
     // The window manager's close acts as "Отмена", so the main window is never left disabled.
@@ -77,6 +71,12 @@ private:
     ControlStates& controlStates_;
     QAction* resetSettingsAction_;
     ExchangeSettings settings_;
+    QLineEdit* pathEdit_ = nullptr;
+    QRadioButton* readOnEnterButton_ = nullptr;
+    QRadioButton* readByTimerButton_ = nullptr;
+    NumberSpinBox* periodBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;     // "Хорошо"
+    QPushButton* cancelButton_ = nullptr; // "Отмена"
 };
 
 } // namespace besedka

@@ -33,7 +33,7 @@ std::string ExchangeMode::exchangePath() const {
 
 void ExchangeMode::switchToConversationMode() {
     controls_.inputLine->clear();
-    controlStates_.controlStateTimer().setEnabled(true);
+    controlStates_.setUpdating(true);
     controls_.transcript->setLineColor(kTeal);
     controls_.statusBar->setPanelText(2, conversationModeText());
     controls_.transcript->appendLine(QStringLiteral("Сервис:   // Режим диалога Cpu\\User."));
@@ -44,7 +44,7 @@ void ExchangeMode::switchToConversationMode() {
 }
 
 void ExchangeMode::switchToExchangeMode() {
-    controlStates_.controlStateTimer().setEnabled(false);
+    controlStates_.setUpdating(false);
     controls_.transcript->setLineColor(kTeal);
     controls_.statusBar->setPanelText(2, QStringLiteral("Режим Cpu\\Cpu"));
     controls_.transcript->appendLine(QStringLiteral("Сервис:   // Режим диалога Cpu\\Cpu."));

@@ -35,7 +35,7 @@ public:
                  const QFont& font);
 
     ExchangeEditor& editor() { return editor_; }
-    Timer& exchangePollTimer() { return exchangePollTimer_; }
+    const Timer& exchangePollTimer() const { return exchangePollTimer_; }
 
     void switchToConversationMode();
     void switchToExchangeMode();

@@ -24,13 +24,13 @@ Remarks::Remarks(Conversation& conversation, RandomSource& random)
 void Remarks::countSilentSecond() {
     // Drawn afresh at every tick, so the remark comes after 60 to 90 seconds of silence.
     const int threshold = drawBetween(random_, kShortestSilence, kLongestSilence);
-    conversation_.setIdleSeconds(conversation_.idleSeconds() + 1);
+    conversation_.countIdleSecond();
     if (conversation_.idleSeconds() < threshold)
         return;
     LineList& idleRemarks = conversation_.workingList();
     idleRemarks.load(base_files::kIdleRemarks);
     conversation_.sayRemark(idleRemarks.get(random_.below(idleRemarks.count())));
-    conversation_.setIdleSeconds(0);
+    conversation_.restartIdleCount();
 }
 
 void Remarks::greet() {

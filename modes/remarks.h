@@ -13,9 +13,9 @@ class Remarks final : public RemarkTriggers {
 public:
     Remarks(Conversation& conversation, RandomSource& random);
 
-    Timer& idleRemarkTimer() { return idleRemarkTimer_; }
-    Timer& followUpRemarkTimer() { return followUpRemarkTimer_; }
-    Timer& greetingTimer() { return greetingTimer_; }
+    const Timer& idleRemarkTimer() const { return idleRemarkTimer_; }
+    const Timer& followUpRemarkTimer() const { return followUpRemarkTimer_; }
+    const Timer& greetingTimer() const { return greetingTimer_; }
     // Milliseconds counted towards the follow-up remark; kept when a turn stops its timer.
     int followUpWait() const { return followUpWait_; }
 

@@ -14,6 +14,8 @@ namespace besedka {
 // The About window: the picture, the version and, folded out below them, the history of
 // "ReadMe.Txt". Created once, hidden; the main window's menu opens it and "Закрыть" hides it.
 class AboutWindow : public QWidget {
+    Q_OBJECT
+
 public:
     // Heights of the window as the fold state: the upper panel alone, or both panels.
     static constexpr int kFoldedHeight = 179;

@@ -11,11 +11,67 @@ FontSpec boldStyle() {
     return style;
 }
 
+// The name and style; the input line keeps its size.
+void showInputFont(QLineEdit* inputLine, const FontSpec& chosen) {
+    QFont font = inputLine->font();
+    font.setFamily(chosen.name);
+    applyStyle(font, chosen);
+    inputLine->setFont(font);
+}
+
+void rememberChoosers(ChosenSettings& chosen, const LookChoosers& choosers) {
+    chosen.sharedColor = choosers.sharedColor.color();
+    chosen.userLineColor = choosers.userLineColor.color();
+    chosen.systemLineColor = choosers.systemLineColor.color();
+    chosen.userLineFont = choosers.userLineFont.font();
+    chosen.systemLineFont = choosers.systemLineFont.font();
+    chosen.inputChooserFont = choosers.inputFont.font();
+}
+
+// The buttons of the input row, in the order of Controls::buttons.
+constexpr QColor ChosenSettings::*kCaptions[] = {
+    &ChosenSettings::sayCaption, &ChosenSettings::undoCaption, &ChosenSettings::layoutCaption};
+
 } // namespace
 
 Appearance::Appearance(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,
-                       AboutWindow& aboutWindow)
-    : controls_(controls), choosers_(choosers), editor_(editor), aboutWindow_(aboutWindow) {}
+                       AboutWindow& aboutWindow, SettingsModel& settings)
+    : controls_(controls), choosers_(choosers), editor_(editor), aboutWindow_(aboutWindow),
+      settings_(settings) {}
+
+void Appearance::show(const ChosenSettings& chosen, const ChosenSettings& start) {
+    const auto changed = [&chosen, &start](auto ChosenSettings::*field) {
+        return chosen.*field != start.*field;
+    };
+    if (changed(&ChosenSettings::windowBackground))
+        paintBackground(controls_.background, QPalette::Window, chosen.windowBackground);
+    if (changed(&ChosenSettings::transcriptBackground))
+        paintBackground(controls_.transcript, QPalette::Base, chosen.transcriptBackground);
+    if (changed(&ChosenSettings::inputBackground))
+        paintBackground(controls_.inputLine, QPalette::Base, chosen.inputBackground);
+    if (changed(&ChosenSettings::inputText))
+        paintEnabledText(controls_.inputLine, QPalette::Text, chosen.inputText);
+    for (std::size_t i = 0; i < controls_.buttons.size(); ++i) {
+        if (changed(kCaptions[i]))
+            paintEnabledText(controls_.buttons[i], QPalette::ButtonText, chosen.*kCaptions[i]);
+    }
+    choosers_.sharedColor.setColor(chosen.sharedColor);
+    choosers_.userLineColor.setColor(chosen.userLineColor);
+    choosers_.systemLineColor.setColor(chosen.systemLineColor);
+    choosers_.userLineFont.setFont(chosen.userLineFont);
+    choosers_.systemLineFont.setFont(chosen.systemLineFont);
+    choosers_.inputFont.setFont(chosen.inputChooserFont);
+    if (changed(&ChosenSettings::inputFont))
+        showInputFont(controls_.inputLine, chosen.inputFont);
+}
+
+void Appearance::announce(const std::function<void(ChosenSettings&)>& painted) {
+    settings_.change([this, &painted](ChosenSettings& chosen) {
+        rememberChoosers(chosen, choosers_);
+        if (painted)
+            painted(chosen);
+    });
+}
 
 // Every settings command takes the mark off the reset, whether the user confirms or not.
 template <typename Chooser> bool Appearance::choose(Chooser& chooser) {
@@ -30,43 +86,58 @@ void Appearance::chooseLineFont(FontChooser& chooser) {
     if (!confirmed)
         font.name = controls_.transcript->lineFont().name;
     controls_.transcript->setLineFont(font);
+    announce();
+}
+
+void Appearance::chooseBackground(QWidget* widget, QPalette::ColorRole role,
+                                  QColor ChosenSettings::*field) {
+    if (!choose(choosers_.sharedColor))
+        return;
+    const QColor color = choosers_.sharedColor.color();
+    paintBackground(widget, role, color);
+    announce([field, &color](ChosenSettings& chosen) { chosen.*field = color; });
 }
 
 void Appearance::chooseWindowColor() {
-    if (choose(choosers_.sharedColor))
-        paintBackground(controls_.background, QPalette::Window, choosers_.sharedColor.color());
+    chooseBackground(controls_.background, QPalette::Window, &ChosenSettings::windowBackground);
 }
 
 void Appearance::chooseTranscriptColor() {
-    if (choose(choosers_.sharedColor))
-        paintBackground(controls_.transcript, QPalette::Base, choosers_.sharedColor.color());
+    chooseBackground(controls_.transcript, QPalette::Base, &ChosenSettings::transcriptBackground);
 }
 
 void Appearance::chooseInputColor() {
-    if (choose(choosers_.sharedColor))
-        paintBackground(controls_.inputLine, QPalette::Base, choosers_.sharedColor.color());
+    chooseBackground(controls_.inputLine, QPalette::Base, &ChosenSettings::inputBackground);
 }
 
 void Appearance::chooseButtonTextColors() {
-    for (QPushButton* button : controls_.buttons) {
-        if (choose(choosers_.sharedColor))
-            paintEnabledText(button, QPalette::ButtonText, choosers_.sharedColor.color());
+    for (std::size_t i = 0; i < controls_.buttons.size(); ++i) {
+        if (!choose(choosers_.sharedColor))
+            continue;
+        const QColor color = choosers_.sharedColor.color();
+        paintEnabledText(controls_.buttons[i], QPalette::ButtonText, color);
+        announce([i, &color](ChosenSettings& chosen) { chosen.*kCaptions[i] = color; });
     }
 }
 
 void Appearance::chooseUserLineColor() {
     if (choose(choosers_.userLineColor))
         controls_.transcript->setLineColor(choosers_.userLineColor.color());
+    announce();
 }
 
 void Appearance::chooseSystemLineColor() {
     if (choose(choosers_.systemLineColor))
         controls_.transcript->setLineColor(choosers_.systemLineColor.color());
+    announce();
 }
 
 void Appearance::chooseInputTextColor() {
-    if (choose(choosers_.sharedColor))
-        paintEnabledText(controls_.inputLine, QPalette::Text, choosers_.sharedColor.color());
+    if (!choose(choosers_.sharedColor))
+        return;
+    const QColor color = choosers_.sharedColor.color();
+    paintEnabledText(controls_.inputLine, QPalette::Text, color);
+    announce([&color](ChosenSettings& chosen) { chosen.inputText = color; });
 }
 
 void Appearance::chooseUserLineFont() {
@@ -86,6 +157,7 @@ void Appearance::chooseInputFont() {
     // The input line keeps its size whatever the chooser holds.
     applyStyle(font, chooser.font());
     controls_.inputLine->setFont(font);
+    announce([&font](ChosenSettings& chosen) { chosen.inputFont = fontSpecOf(font); });
 }
 
 void Appearance::resetSettings() {
@@ -115,6 +187,18 @@ void Appearance::resetSettings() {
     // The editor's fields take the mark off again when this changes them.
     editor_.restoreDefaults();
     aboutWindow_.setOuterHeight(AboutWindow::kFoldedHeight);
+
+    ChosenSettings reset = settings_.chosen();
+    reset.windowBackground = kSilver;
+    reset.transcriptBackground = kSilver;
+    reset.inputBackground = kSilver;
+    reset.inputText = Qt::black;
+    for (QColor ChosenSettings::*caption : kCaptions)
+        reset.*caption = Qt::black;
+    rememberChoosers(reset, choosers_);
+    reset.inputFont = fontSpecOf(inputFont);
+    takeExchange(reset, editor_.settings());
+    settings_.reset(reset);
 }
 
 } // namespace besedka

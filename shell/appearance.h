@@ -5,6 +5,7 @@
 #include "platform/qt/look.h"
 #include "platform/qt/transcript_view.h"
 #include "shell/about_window.h"
+#include "shell/chosen_settings.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -13,8 +14,9 @@
 
 namespace besedka {
 
-// The settings of the menu "Настройки": colours and fonts, for the session only, and the reset to
-// the values of the start, whose mark any other setting takes off.
+// The settings of the menu "Настройки": colours and fonts, and the reset to the values of the
+// start, whose mark any other setting takes off. Every command puts what it chose into the
+// settings in force.
 class Appearance {
 public:
     struct Controls {
@@ -28,7 +30,11 @@ public:
     };
 
     Appearance(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,
-               AboutWindow& aboutWindow);
+               AboutWindow& aboutWindow, SettingsModel& settings);
+
+    // Shows chosen colours and fonts where they differ from the start, so that a start with
+    // nothing kept is the start as ever.
+    void show(const ChosenSettings& chosen, const ChosenSettings& start);
 
     void chooseWindowColor();
     void chooseTranscriptColor();
@@ -46,11 +52,16 @@ public:
 private:
     template <typename Chooser> bool choose(Chooser& chooser);
     void chooseLineFont(FontChooser& chooser);
+    // The shared colour, confirmed, as the background of one widget.
+    void chooseBackground(QWidget* widget, QPalette::ColorRole role, QColor ChosenSettings::*field);
+    // The choosers' values, confirmed or not, and what the command painted.
+    void announce(const std::function<void(ChosenSettings&)>& painted = {});
 
     Controls controls_;
     LookChoosers& choosers_;
     ExchangeEditor& editor_;
     AboutWindow& aboutWindow_;
+    SettingsModel& settings_;
 };
 
 } // namespace besedka

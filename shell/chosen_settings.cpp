@@ -61,13 +61,34 @@ template <typename Value> void takeIfThere(Value& value, const std::optional<Val
 
 } // namespace
 
+void takeExchange(ChosenSettings& chosen, const ExchangeSettings& exchange) {
+    chosen.exchangeFile = exchange.path;
+    chosen.exchangeOnPeriod = exchange.readByTimer;
+    chosen.exchangePeriod = exchange.periodMs;
+}
+
+void SettingsModel::change(const std::function<void(ChosenSettings&)>& edit) {
+    ChosenSettings next = chosen_;
+    edit(next);
+    if (next == chosen_)
+        return;
+    chosen_ = next;
+    emit changed(chosen_);
+}
+
+void SettingsModel::reset(const ChosenSettings& chosen) {
+    chosen_ = chosen;
+    emit wasReset();
+}
+
 ChosenSettings readChosenSettings(const SettingsFile& file, ChosenSettings start) {
     for (const ColorSetting& setting : kColors)
         takeIfThere(start.*setting.field, file.color(keyOf(setting.key)));
     for (const FontSetting& setting : kFonts)
         takeIfThere(start.*setting.field, file.font(keyOf(setting.key), setting.offered));
     takeIfThere(start.exchangeFile, file.text(kExchangeFile));
-    takeIfThere(start.exchangePeriod, file.number(kExchangePeriod, kShortestPeriod, kLongestPeriod));
+    takeIfThere(start.exchangePeriod,
+                file.number(kExchangePeriod, kShortestPeriod, kLongestPeriod));
     // "Хорошо" and the reset give whole seconds. A timer trigger under a second would answer at
     // every tick of the poll, so it keeps the start's trigger.
     if (start.exchangePeriod >= kShortestTimerPeriod)

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "modes/exchange_editor.h"
 #include "platform/qt/choosers.h"
 #include "platform/qt/settings_file.h"
 
 #include <QColor>
+#include <QObject>
 #include <QString>
+#include <functional>
 
 namespace besedka {
 
@@ -21,7 +24,8 @@ struct ChosenSettings {
     QColor sayCaption;
     QColor undoCaption;
     QColor layoutCaption;
-    // The colour the shared chooser holds: the next one it opens with, and the idle remarks' colour.
+    // The colour the shared chooser holds: the next one it opens with, and the idle remarks'
+    // colour.
     QColor sharedColor;
     QColor userLineColor;
     QColor systemLineColor;
@@ -38,6 +42,32 @@ struct ChosenSettings {
     bool sounds = true;
 
     bool operator==(const ChosenSettings&) const = default;
+};
+
+// The exchange settings as the editor puts them in force.
+void takeExchange(ChosenSettings& chosen, const ExchangeSettings& exchange);
+
+// The settings in force this session, one value that every part which changes a setting updates.
+// A change is announced once, after the value holds it, so whoever follows the settings depends
+// neither on the order in which the parts were connected nor on reading the widgets back.
+class SettingsModel : public QObject {
+    Q_OBJECT
+
+public:
+    SettingsModel(const ChosenSettings& start, QObject* parent) : QObject(parent), chosen_(start) {}
+
+    const ChosenSettings& chosen() const { return chosen_; }
+    // Takes the edited value; announces it when it differs from the one held.
+    void change(const std::function<void(ChosenSettings&)>& edit);
+    // The reset's values, announced as the reset and never as a choice.
+    void reset(const ChosenSettings& chosen);
+
+signals:
+    void changed(const ChosenSettings& chosen);
+    void wasReset();
+
+private:
+    ChosenSettings chosen_;
 };
 
 // The choices the file keeps, each in place of its value in `start` when it is there in good form.

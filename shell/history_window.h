@@ -17,6 +17,8 @@ namespace besedka {
 // hidden; the menu opens it, and each opening reads the history afresh. It holds nothing up: the
 // conversation goes on while it is open.
 class HistoryWindow : public QWidget {
+    Q_OBJECT
+
 public:
     explicit HistoryWindow(const QFont& font);
 

@@ -135,6 +135,7 @@ void MainWindow::composeParts(RandomSource& random, const Clock& clock) {
     historyWindow_ = std::make_unique<HistoryWindow>(font());
     keyboard_ = std::make_unique<OnScreenKeyboard>(controls_.inputLine, *conversation_, *speedWord_,
                                                    *controlStates_, font());
+    settings_ = new SettingsModel(settingsAtStart(), this);
     appearance_ = std::make_unique<Appearance>(
         Appearance::Controls{this,
                              centralWidget(),
@@ -142,22 +143,15 @@ void MainWindow::composeParts(RandomSource& random, const Clock& clock) {
                              controls_.inputLine,
                              {controls_.sayButton, controls_.undoButton, controls_.layoutButton},
                              menu_.resetSettings},
-        choosers_, exchangeMode_->editor(), *aboutWindow_);
+        choosers_, exchangeMode_->editor(), *aboutWindow_, *settings_);
     fullScreen_ = std::make_unique<FullScreen>(
         FullScreen::Controls{this, controls_.transcriptFrame, controls_.transcript,
                              controls_.inputFrame, controls_.inputLine, controls_.undoButton,
                              controls_.layoutButton, controls_.sayButton, menu_.fullScreen});
 
     keptSettings_ = std::make_unique<KeptSettings>(
-        KeptSettings::Controls{this,
-                               centralWidget(),
-                               controls_.transcript,
-                               controls_.inputLine,
-                               {controls_.sayButton, controls_.undoButton, controls_.layoutButton},
-                               menu_.resetSettings,
-                               menu_.speedWord,
-                               menu_.sounds},
-        choosers_, exchangeMode_->editor(), *speedWord_);
+        *settings_, KeptSettings::Parts{*appearance_, exchangeMode_->editor(), *speedWord_,
+                                        menu_.speedWord, menu_.sounds, menu_.resetSettings});
 
     controlStates_->connectCompletion(*speedWord_);
     conversation_->connectParts(*exchangeMode_, *remarks_, *keyboard_);
@@ -237,16 +231,52 @@ void MainWindow::connectSettings() {
         {menu_.resetSettings, &Appearance::resetSettings}};
     for (const auto& [item, handler] : settings)
         connectHandler(item, &QAction::triggered, *appearance_, handler);
-    // Each after the command it follows, which was connected first.
-    for (QAction* item : {menu_.windowColor, menu_.transcriptColor, menu_.inputColor,
-                          menu_.buttonTextColor, menu_.userLineColor, menu_.systemLineColor,
-                          menu_.inputTextColor, menu_.userLineFont, menu_.systemLineFont,
-                          menu_.inputFont, menu_.speedWord, menu_.sounds})
-        connectHandler(item, &QAction::triggered, *keptSettings_, &KeptSettings::keepChanges);
-    connectHandler(exchangeMode_->editor().okButton, &QPushButton::clicked, *keptSettings_,
-                   &KeptSettings::keepChanges);
-    connectHandler(menu_.resetSettings, &QAction::triggered, *keptSettings_,
-                   &KeptSettings::forget);
+    // The parts below the shell announce their settings; the appearance updates them itself.
+    SettingsModel& model = *settings_;
+    const ExchangeEditor& editor = exchangeMode_->editor();
+    connect(&editor, &ExchangeEditor::confirmed, this, guarded([&model, &editor] {
+        model.change(
+            [&editor](ChosenSettings& chosen) { takeExchange(chosen, editor.settings()); });
+    }));
+    connect(speedWord_.get(), &SpeedWord::switched, this, [&model](bool on) {
+        runGuarded([&model, on] {
+            model.change([on](ChosenSettings& chosen) { chosen.speedWord = on; });
+        });
+    });
+    connect(menu_.sounds, &QAction::toggled, this, [&model](bool on) {
+        runGuarded(
+            [&model, on] { model.change([on](ChosenSettings& chosen) { chosen.sounds = on; }); });
+    });
+    connectHandler(&model, &SettingsModel::changed, *keptSettings_, &KeptSettings::keepChanges);
+    connectHandler(&model, &SettingsModel::wasReset, *keptSettings_, &KeptSettings::forget);
+}
+
+// The look the controls were built with and the parts' own start values: what the reset mark
+// compares the kept settings with.
+ChosenSettings MainWindow::settingsAtStart() const {
+    const auto activeColor = [](const QWidget* widget, QPalette::ColorRole role) {
+        return widget->palette().color(QPalette::Active, role);
+    };
+    ChosenSettings start;
+    start.windowBackground = kSilver;
+    start.transcriptBackground = kSilver;
+    start.inputBackground = kSilver;
+    // The style's own text colours.
+    start.inputText = activeColor(controls_.inputLine, QPalette::Text);
+    start.sayCaption = activeColor(controls_.sayButton, QPalette::ButtonText);
+    start.undoCaption = activeColor(controls_.undoButton, QPalette::ButtonText);
+    start.layoutCaption = activeColor(controls_.layoutButton, QPalette::ButtonText);
+    start.sharedColor = choosers_.sharedColor.color();
+    start.userLineColor = choosers_.userLineColor.color();
+    start.systemLineColor = choosers_.systemLineColor.color();
+    start.userLineFont = choosers_.userLineFont.font();
+    start.systemLineFont = choosers_.systemLineFont.font();
+    start.inputChooserFont = choosers_.inputFont.font();
+    start.inputFont = fontSpecOf(controls_.inputLine->font());
+    takeExchange(start, exchangeMode_->editor().settings());
+    start.speedWord = menu_.speedWord->isChecked();
+    start.sounds = menu_.sounds->isChecked();
+    return start;
 }
 
 void MainWindow::showCentred() {

@@ -17,6 +17,7 @@
 #include "platform/qt/transcript_view.h"
 #include "shell/about_window.h"
 #include "shell/appearance.h"
+#include "shell/chosen_settings.h"
 #include "shell/full_screen.h"
 #include "shell/history_window.h"
 #include "shell/kept_settings.h"
@@ -49,6 +50,8 @@ struct MainControls {
 // The parts' handlers are plain methods, run by the controls and timers through the error guard,
 // and by tests directly, one tick at a time.
 class MainWindow : public QMainWindow {
+    Q_OBJECT
+
 public:
     // Opens the six sounds first (a missing one throws FileError: start-up cannot go on). Files
     // are found beside the program, in the current directory. The clock dates the history.
@@ -74,7 +77,6 @@ public:
     Statistics& statistics() { return *statistics_; }
     Appearance& appearance() { return *appearance_; }
     FullScreen& fullScreen() { return *fullScreen_; }
-    KeptSettings& keptSettings() { return *keptSettings_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +91,7 @@ private:
     void composeParts(RandomSource& random, const Clock& clock);
     void connectCommands();
     void connectSettings();
+    ChosenSettings settingsAtStart() const;
     template <typename Sender, typename Signal, typename Part>
     void connectHandler(Sender* sender, Signal signal, Part& part, void (Part::*handler)());
     template <typename Part>
@@ -109,6 +112,7 @@ private:
     std::unique_ptr<AboutWindow> aboutWindow_;
     std::unique_ptr<HistoryWindow> historyWindow_;
     std::unique_ptr<OnScreenKeyboard> keyboard_;
+    SettingsModel* settings_ = nullptr; // a child, found by its class
     std::unique_ptr<Appearance> appearance_;
     std::unique_ptr<FullScreen> fullScreen_;
     std::unique_ptr<KeptSettings> keptSettings_;

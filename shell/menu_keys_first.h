@@ -11,6 +11,8 @@ namespace besedka {
 // window's menu shortcut. The key reaches the menu; when the menu item is disabled the key
 // does nothing at all rather than falling through to the edit.
 class MenuKeysFirst : public QObject {
+    Q_OBJECT
+
 public:
     MenuKeysFirst(QList<QKeyCombination> keys, QObject* parent);
 

@@ -15,7 +15,7 @@ public:
     Statistics(LineList& workingList, QAction* incomingAction, QAction* outgoingAction,
                QAction* totalAction);
 
-    Timer& statisticsTimer() { return statisticsTimer_; }
+    const Timer& statisticsTimer() const { return statisticsTimer_; }
 
     void showKnowledgeCounts();
 

@@ -11,6 +11,8 @@ namespace besedka {
 // The main window's status bar: three sunken text panels, 130 and 322 pixels wide, the third
 // taking the rest.
 class StatusBar : public QWidget {
+    Q_OBJECT
+
 public:
     static constexpr int kPanels = 3;
 

@@ -25,6 +25,8 @@ struct FontSpec {
 // colour is lost on the background (white on white) is drawn in black or white, whichever reads;
 // it takes its own colour again when the background changes so that it can.
 class TranscriptView : public QTextEdit {
+    Q_OBJECT
+
 public:
     explicit TranscriptView(QWidget* parent = nullptr);
 

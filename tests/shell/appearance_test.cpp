@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_fields.h"
 #include "modes/exchange_editor.h"
 #include "platform/qt/choosers.h"
 #include "window_test.h"
@@ -220,8 +221,8 @@ TEST_F(AppearanceTest, TheResetPutsTheInitialValuesBackWithABoldInput) {
     for (QAction* command : {menu().userLineFont, menu().systemLineFont, menu().inputFont})
         command->trigger();
     menu().openEditor->trigger();
-    window->exchangeMode().editor().pathEdit->setText(u"/tmp/exchange.txt"_s);
-    window->exchangeMode().editor().okButton->click();
+    pathEdit(window->exchangeMode().editor())->setText(u"/tmp/exchange.txt"_s);
+    okButton(window->exchangeMode().editor())->click();
     window->aboutWindow().setOuterHeight(327);
     const QColor lineColour = controls().transcript->lineColor();
     const FontSpec lineFont = controls().transcript->lineFont();

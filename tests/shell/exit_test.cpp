@@ -104,9 +104,11 @@ TEST_F(ExitTest, TheClosingAnimationShrinksDriftsAndWritesTheRecordOnTick80) {
 
 TEST_F(ExitTest, AFailingExitStopsTheClosingAnimation) {
     openReady();
+    say(u"пока"_s);
+    for (int tick = 1; tick <= 79; ++tick)
+        window->conversation().stepClosingAnimation();
     folder.remove("Base/Log.Quorel");
-    window->conversation().closingAnimationTimer().setEnabled(true);
-    window->conversation().setClosingTicks(79);
+    ASSERT_TRUE(window->conversation().closingAnimationTimer().enabled());
     EXPECT_THROW(window->conversation().stepClosingAnimation(), FileError);
     EXPECT_FALSE(window->conversation().closingAnimationTimer().enabled());
     EXPECT_TRUE(window->isVisible());

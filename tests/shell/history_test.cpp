@@ -18,7 +18,8 @@ protected:
         }
     }
     void sayIdleRemark() {
-        window->conversation().setIdleSeconds(89);
+        for (int second = 0; second < 89; ++second)
+            window->conversation().countIdleSecond();
         window->remarks().countSilentSecond();
     }
     HistoryWindow& historyWindow() { return window->historyWindow(); }

@@ -275,12 +275,12 @@ TEST_F(SpeedWordWindowTest, AnEmptyLineKeepsNoneOnThePanelThroughTheStateUpdate)
     offerFor(u"при"_s);
     window->speedWord().checkSuggestion();
     type(QString());
-    window->speedWord().suggestionCheckTimer().setEnabled(false);
+    window->speedWord().checkSuggestion();
     window->controlStates().updateControls();
     EXPECT_TRUE(window->speedWord().suggestionCheckTimer().enabled());
     EXPECT_EQ(check(), u"[NONE]"_s);
     type(u"при"_s);
-    window->speedWord().suggestionCheckTimer().setEnabled(false);
+    window->speedWord().checkSuggestion();
     window->controlStates().updateControls();
     EXPECT_FALSE(window->speedWord().suggestionCheckTimer().enabled());
 }

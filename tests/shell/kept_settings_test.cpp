@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_fields.h"
 #include "platform/qt/choosers.h"
 #include "platform/qt/look.h"
+#include "platform/qt/settings_file.h"
+#include "shell/chosen_settings.h"
 #include "window_test.h"
+
+#include <QSignalSpy>
 
 namespace besedka::test {
 namespace {
@@ -37,10 +42,10 @@ TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
         menu().userLineFont->trigger();
     }
     menu().openEditor->trigger();
-    editor().pathEdit->setText(u"/tmp/обмен.txt"_s);
-    editor().readByTimerButton->click();
-    editor().periodBox->setValue(5);
-    editor().okButton->click();
+    pathEdit(editor())->setText(u"/tmp/обмен.txt"_s);
+    readByTimerButton(editor())->click();
+    periodBox(editor())->setValue(5);
+    okButton(editor())->click();
     menu().speedWord->trigger();
     ASSERT_TRUE(folder.exists(kSettings)) << "written at once, without an exit";
 
@@ -53,6 +58,44 @@ TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
     EXPECT_FALSE(menu().resetSettings->isChecked());
     EXPECT_TRUE(menu().conversationMode->isChecked()) << "a start always talks to the person";
     EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+// The settings in force are one value. Each choice that changes it, whichever part makes it, is
+// announced once, after the value holds it, and what is written is that value; a cancelled
+// chooser and the reset are no choice.
+TEST_F(KeptSettingsTest, EachChoiceIsAnnouncedOnceAndWrittenAsTheSettingsInForce) {
+    folder.writeLines("Base/dictionary.dat", {"привет"});
+    open();
+    const auto* settings = window->findChild<SettingsModel*>();
+    ASSERT_NE(settings, nullptr);
+    QSignalSpy changes(settings, &SettingsModel::changed);
+    QSignalSpy resets(settings, &SettingsModel::wasReset);
+    {
+        ChooserAnswers answers;
+        answers.cancelColor();
+        menu().windowColor->trigger();
+    }
+    EXPECT_EQ(changes.count(), 0);
+
+    chooseWindowColor(Qt::darkBlue);
+    menu().speedWord->trigger();
+    menu().sounds->trigger();
+    menu().openEditor->trigger();
+    pathEdit(editor())->setText(u"/tmp/обмен.txt"_s);
+    okButton(editor())->click();
+    EXPECT_EQ(changes.count(), 4);
+    const ChosenSettings& chosen = settings->chosen();
+    EXPECT_EQ(chosen.windowBackground, QColor(Qt::darkBlue));
+    EXPECT_TRUE(chosen.speedWord);
+    EXPECT_FALSE(chosen.sounds);
+    EXPECT_EQ(chosen.exchangeFile, u"/tmp/обмен.txt"_s);
+    EXPECT_EQ(readChosenSettings(SettingsFile(), ChosenSettings{}), chosen);
+
+    menu().resetSettings->trigger();
+    EXPECT_EQ(changes.count(), 4);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(settings->chosen().windowBackground, kSilver);
+    EXPECT_FALSE(folder.exists(kSettings));
 }
 
 TEST_F(KeptSettingsTest, ACancelledChooserWritesNothingAndTheResetForgets) {
@@ -93,11 +136,11 @@ TEST_F(KeptSettingsTest, TheEditorOpensOnTheKeptExchangeSettingsAndCancelKeepsTh
     folder.write(kSettings, "[exchange]\nfile=/tmp/kept.txt\nonPeriod=true\nperiod=3000\n");
     open();
     menu().openEditor->trigger();
-    EXPECT_EQ(editor().pathEdit->text(), u"/tmp/kept.txt"_s);
-    EXPECT_TRUE(editor().readByTimerButton->isChecked());
-    EXPECT_EQ(editor().periodBox->value(), 3);
-    editor().periodBox->setValue(1);
-    editor().cancelButton->click();
+    EXPECT_EQ(pathEdit(editor())->text(), u"/tmp/kept.txt"_s);
+    EXPECT_TRUE(readByTimerButton(editor())->isChecked());
+    EXPECT_EQ(periodBox(editor())->value(), 3);
+    periodBox(editor())->setValue(1);
+    cancelButton(editor())->click();
     EXPECT_EQ(editor().settings(), (ExchangeSettings{u"/tmp/kept.txt"_s, true, 3000}));
 
     // A timer under a second would poll at every tick: the start's trigger instead.

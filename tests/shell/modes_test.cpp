@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor_fields.h"
 #include "modes/exchange_editor.h"
 #include "platform/core/file_error.h"
 #include "platform/qt/engine_text.h"
@@ -100,7 +101,8 @@ TEST_F(RemarksTest, ATurnStartsTheSilenceAgain) {
 TEST_F(RemarksTest, AMissingIdleFileFailsEverySecondUntilItIsBack) {
     openReady();
     folder.remove("Base/Pause.Dat");
-    window->conversation().setIdleSeconds(89);
+    for (int second = 0; second < 89; ++second)
+        window->conversation().countIdleSecond();
     EXPECT_THROW(window->remarks().countSilentSecond(), FileError);
     EXPECT_THROW(window->remarks().countSilentSecond(), FileError);
     EXPECT_EQ(window->conversation().idleSeconds(), 91);
@@ -114,14 +116,14 @@ TEST_F(RemarksTest, AMissingIdleFileFailsEverySecondUntilItIsBack) {
 TEST_F(RemarksTest, TheGreetingComesInOneDrawOfThreeAndStopsItsTimer) {
     ScriptedRandom draws({1, 2, 0});
     MainWindow greeter(draws, clock);
-    greeter.remarks().greetingTimer().setEnabled(true);
+    greeter.remarks().startGreeting();
     greeter.remarks().greet();
     EXPECT_FALSE(greeter.remarks().greetingTimer().enabled());
-    greeter.remarks().greetingTimer().setEnabled(true);
+    greeter.remarks().startGreeting();
     greeter.remarks().greet();
     EXPECT_EQ(greeter.controls().transcript->lineCount(), 0);
 
-    greeter.remarks().greetingTimer().setEnabled(true);
+    greeter.remarks().startGreeting();
     greeter.remarks().greet();
     EXPECT_FALSE(greeter.remarks().greetingTimer().enabled());
     EXPECT_EQ(greeter.controls().transcript->lineAt(0), u"Здравствуй!"_s);
@@ -133,7 +135,7 @@ TEST_F(RemarksTest, AGreetingThatCannotBeReadIsDrawnAgainAtTheNextTick) {
     ScriptedRandom draws({0, 1});
     MainWindow greeter(draws, clock);
     folder.remove("Base/Begin.dat");
-    greeter.remarks().greetingTimer().setEnabled(true);
+    greeter.remarks().startGreeting();
     EXPECT_THROW(greeter.remarks().greet(), FileError);
     EXPECT_TRUE(greeter.remarks().greetingTimer().enabled());
     greeter.remarks().greet(); // the draw says no: stopped without reading
@@ -143,7 +145,7 @@ TEST_F(RemarksTest, AGreetingThatCannotBeReadIsDrawnAgainAtTheNextTick) {
 TEST_F(RemarksTest, TheFollowUpRemarkComesAtTheSecondTickOrTheFirstAfterACarryOver) {
     openReady();
     window->conversation().workingList().load("Base\\AI.dat");
-    window->remarks().followUpRemarkTimer().setEnabled(true);
+    window->remarks().setFollowUpPending(true);
     window->remarks().countFollowUpWait();
     EXPECT_TRUE(transcript().isEmpty());
     window->remarks().countFollowUpWait();
@@ -152,10 +154,10 @@ TEST_F(RemarksTest, TheFollowUpRemarkComesAtTheSecondTickOrTheFirstAfterACarryOv
     EXPECT_EQ(window->remarks().followUpWait(), 0);
 
     // A turn stopped the timer between its ticks: the half-wait stays counted.
-    window->remarks().followUpRemarkTimer().setEnabled(true);
+    window->remarks().setFollowUpPending(true);
     window->remarks().countFollowUpWait();
-    window->remarks().followUpRemarkTimer().setEnabled(false);
-    window->remarks().followUpRemarkTimer().setEnabled(true);
+    window->remarks().setFollowUpPending(false);
+    window->remarks().setFollowUpPending(true);
     window->remarks().countFollowUpWait();
     EXPECT_EQ(transcript(), (QStringList{u"Кстати."_s, u"Кстати."_s}));
 }
@@ -173,15 +175,15 @@ protected:
     // What the user confirms in the editor of one copy.
     static void confirmPath(MainWindow& copy, const QString& path) {
         copy.menu().openEditor->trigger();
-        copy.exchangeMode().editor().pathEdit->setText(path);
-        copy.exchangeMode().editor().okButton->click();
+        pathEdit(copy.exchangeMode().editor())->setText(path);
+        okButton(copy.exchangeMode().editor())->click();
     }
     static void confirmTimerTrigger(MainWindow& copy, int seconds) {
         copy.menu().openEditor->trigger();
         ExchangeEditor& editor = copy.exchangeMode().editor();
-        editor.readByTimerButton->click();
-        editor.periodBox->setValue(seconds);
-        editor.okButton->click();
+        readByTimerButton(editor)->click();
+        periodBox(editor)->setValue(seconds);
+        okButton(editor)->click();
     }
 
     std::vector<std::string> exchangeLines() const { return folder.readLines(kExchange); }
@@ -226,9 +228,9 @@ TEST_F(ModesTest, TheEditorConvertsSecondsOnlyWhenConfirmed) {
         EXPECT_FALSE(window->isEnabled());
         EXPECT_FALSE(window->controlStates().controlStateTimer().enabled());
         EXPECT_TRUE(editor.isVisible());
-        EXPECT_EQ(editor.periodBox->value(), shownSeconds) << "the period in force";
-        editor.periodBox->setValue(seconds);
-        editor.okButton->click();
+        EXPECT_EQ(periodBox(editor)->value(), shownSeconds) << "the period in force";
+        periodBox(editor)->setValue(seconds);
+        okButton(editor)->click();
         EXPECT_EQ(editor.settings().periodMs, milliseconds) << seconds;
         EXPECT_TRUE(window->isEnabled());
         EXPECT_TRUE(window->controlStates().controlStateTimer().enabled());
@@ -236,8 +238,8 @@ TEST_F(ModesTest, TheEditorConvertsSecondsOnlyWhenConfirmed) {
         shownSeconds = milliseconds / 1000;
     }
     menu().openEditor->trigger();
-    editor.periodBox->setValue(9);
-    editor.cancelButton->click();
+    periodBox(editor)->setValue(9);
+    cancelButton(editor)->click();
     EXPECT_EQ(editor.settings().periodMs, 36000);
 
     // The window manager's close button, where it draws one anyway, cancels.
@@ -248,8 +250,8 @@ TEST_F(ModesTest, TheEditorConvertsSecondsOnlyWhenConfirmed) {
     EXPECT_TRUE(window->isEnabled());
     EXPECT_TRUE(window->controlStates().controlStateTimer().enabled());
 
-    editor.periodBox->findChild<QLineEdit*>()->setText(u"abc"_s);
-    EXPECT_EQ(editor.periodBox->number(), 1);
+    periodBox(editor)->findChild<QLineEdit*>()->setText(u"abc"_s);
+    EXPECT_EQ(periodBox(editor)->number(), 1);
 }
 
 TEST_F(ModesTest, AConfirmedChangeOfThePathOrThePeriodClearsTheDefaultsMark) {
@@ -257,8 +259,8 @@ TEST_F(ModesTest, AConfirmedChangeOfThePathOrThePeriodClearsTheDefaultsMark) {
     ExchangeEditor& editor = window->exchangeMode().editor();
     menu().resetSettings->setChecked(true);
     menu().openEditor->trigger();
-    editor.pathEdit->setText(u"/tmp/другой.txt"_s);
-    editor.cancelButton->click();
+    pathEdit(editor)->setText(u"/tmp/другой.txt"_s);
+    cancelButton(editor)->click();
     EXPECT_TRUE(menu().resetSettings->isChecked()) << "nothing changed";
 
     confirmPath(*window, u"/tmp/другой.txt"_s);
@@ -274,10 +276,10 @@ TEST_F(ModesTest, ThePeriodTriggerAnswersTheFirstLineAndWritesTheReplyBack) {
     exchangeFile({"Привет.", "вторая строка", "третья"});
     ExchangeEditor& editor = window->exchangeMode().editor();
     menu().openEditor->trigger();
-    editor.readByTimerButton->click();
-    EXPECT_TRUE(editor.periodBox->isEnabled());
-    editor.periodBox->setValue(5);
-    editor.okButton->click();
+    readByTimerButton(editor)->click();
+    EXPECT_TRUE(periodBox(editor)->isEnabled());
+    periodBox(editor)->setValue(5);
+    okButton(editor)->click();
     menu().exchangeMode->trigger();
     window->exchangeMode().pollExchangeFile();
 
@@ -302,22 +304,22 @@ TEST_F(ModesTest, CancelLeavesTheSettingsAsTheyWereAndNothingTypedActsBeforeConf
 
     for (int opening = 0; opening < 2; ++opening) {
         menu().openEditor->trigger();
-        EXPECT_EQ(editor.pathEdit->text(), path);
-        EXPECT_TRUE(editor.readByTimerButton->isChecked());
-        EXPECT_FALSE(editor.readOnEnterButton->isChecked());
-        EXPECT_TRUE(editor.periodBox->isEnabled());
-        EXPECT_EQ(editor.periodBox->value(), 2);
+        EXPECT_EQ(pathEdit(editor)->text(), path);
+        EXPECT_TRUE(readByTimerButton(editor)->isChecked());
+        EXPECT_FALSE(readOnEnterButton(editor)->isChecked());
+        EXPECT_TRUE(periodBox(editor)->isEnabled());
+        EXPECT_EQ(periodBox(editor)->value(), 2);
 
         // The poll goes on while the editor is open, on the settings in force.
-        editor.pathEdit->setText(u"/nowhere/Txt.Dat"_s);
-        editor.periodBox->setValue(7);
-        editor.readOnEnterButton->click();
+        pathEdit(editor)->setText(u"/nowhere/Txt.Dat"_s);
+        periodBox(editor)->setValue(7);
+        readOnEnterButton(editor)->click();
         const auto linesBefore = transcript().size();
         window->exchangeMode().pollExchangeFile();
         EXPECT_EQ(window->exchangeMode().exchangePollTimer().interval(), 2000);
         EXPECT_EQ(transcript().size(), linesBefore + 2) << "a turn on the file in force";
 
-        editor.cancelButton->click();
+        cancelButton(editor)->click();
         EXPECT_EQ(editor.settings(), inForce);
         window->exchangeMode().pollExchangeFile();
         EXPECT_EQ(window->exchangeMode().exchangePollTimer().interval(), 2000);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/core/file_error.h"
+#include "shell/menu_keys_first.h"
 #include "tests/support/program_run.h"
 #include "window_test.h"
 
@@ -46,6 +47,26 @@ TEST_F(StartUpTest, TheWindowOpensInItsInitialState) {
     // Start-up leaves the phrase base in the working list.
     EXPECT_EQ(window->conversation().workingList().count(), 4);
     EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+// Each window and control is a Qt object in full: a search or a cast by its class finds it.
+TEST_F(StartUpTest, WindowsAndControlsAreFoundByTheirClass) {
+    open();
+    QObject* mainWindow = window.get();
+    EXPECT_EQ(qobject_cast<MainWindow*>(mainWindow), window.get());
+    EXPECT_EQ(window->findChild<TranscriptView*>(), controls().transcript);
+    EXPECT_EQ(window->findChild<StatusBar*>(), controls().statusBar);
+    EXPECT_NE(controls().inputLine->findChild<MenuKeysFirst*>(), nullptr);
+    EXPECT_NE(window->exchangeMode().editor().findChild<NumberSpinBox*>(), nullptr);
+
+    const std::pair<const QWidget*, const char*> windows[] = {
+        {window.get(), "besedka::MainWindow"},
+        {&window->exchangeMode().editor(), "besedka::ExchangeEditor"},
+        {&window->aboutWindow(), "besedka::AboutWindow"},
+        {&window->historyWindow(), "besedka::HistoryWindow"},
+        {&window->keyboard(), "besedka::OnScreenKeyboard"}};
+    for (const auto& [shown, className] : windows)
+        EXPECT_STREQ(shown->metaObject()->className(), className);
 }
 
 TEST_F(StartUpTest, ControlsSitWhereTheLayoutPutsThem) {

@@ -13,7 +13,8 @@ using TurnTest = WindowTest;
 
 TEST_F(TurnTest, AClickOnSpeakRunsOneTurnThroughTheWindow) {
     openReady();
-    window->conversation().setIdleSeconds(42);
+    for (int second = 0; second < 42; ++second)
+        window->conversation().countIdleSecond();
     say(u"привет"_s);
 
     EXPECT_EQ(transcript(), (QStringList{u"Привет."_s, u"Привет, человек!"_s}));
@@ -82,7 +83,8 @@ TEST_F(TurnTest, AFarewellStartsTheClosingAnimation) {
 TEST_F(TurnTest, AMissingReplyFileEndsTheTurnAfterTheUserLine) {
     openReady();
     folder.remove("Base/W2.Dat");
-    window->conversation().setIdleSeconds(17);
+    for (int second = 0; second < 17; ++second)
+        window->conversation().countIdleSecond();
     say(u"ну и ладно"_s);
 
     EXPECT_EQ(transcript(), QStringList{u"Ну и ладно."_s});
