@@ -12,7 +12,6 @@ namespace besedka {
 namespace {
 
 constexpr QSize kClientSize(305, 185);
-constexpr int kLongestPeriod = 36000;
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kDefaultPeriodMs = 1000;
 
@@ -76,7 +75,7 @@ void ExchangeEditor::buildControls() {
     readByTimerButton->setGeometry(16, 37, 129, 17);
     periodBox = new NumberSpinBox(readingGroup);
     periodBox->setGeometry(145, 34, 44, 22);
-    periodBox->setRange(1, kLongestPeriod);
+    periodBox->setRange(1, kLongestExchangePeriodMs);
     periodBox->setValue(1);
     periodBox->setEnabled(false);
     periodBox->setAccessibleName(QStringLiteral("сек."));
@@ -125,7 +124,7 @@ void ExchangeEditor::showSettingsInForce() {
 // The user enters seconds; the poll counts milliseconds, at most the spin box's longest.
 ExchangeSettings ExchangeEditor::settingsInFields() const {
     return {pathEdit->text(), readByTimerButton->isChecked(),
-            std::min(periodBox->number() * kMillisecondsPerSecond, kLongestPeriod)};
+            std::min(periodBox->number() * kMillisecondsPerSecond, kLongestExchangePeriodMs)};
 }
 
 void ExchangeEditor::closeEvent(QCloseEvent* event) {
