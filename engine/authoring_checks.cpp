@@ -60,16 +60,12 @@ std::string examplesText(const std::vector<std::string>& examples, std::size_t c
     return text + (count > examples.size() ? ", ..." : "");
 }
 
-bool isLetter(char c) {
-    return cp1251::upper(c) != cp1251::lower(c);
-}
-
 // The letters-only words of a key, as the search looks for them inside the phrase's words.
 std::vector<std::string> letterWordsOf(const std::string& key) {
     std::vector<std::string> words;
     std::string word;
     for (char c : key + ' ') {
-        if (isLetter(c)) {
+        if (cp1251::isLetter(c)) {
             word += c;
         } else if (!word.empty()) {
             words.push_back(std::exchange(word, {}));
@@ -180,7 +176,7 @@ std::vector<AuthoringWarning> farewellsInSentences(const std::vector<std::string
         Hidden found;
         std::size_t closing = 0;
         for (const std::string& phrase : phrases) {
-            if (!MatchKey(phrase, key) && !keyWordsInOrder(phrase, key))
+            if (!keyMatches(phrase, key) && !keyWordsInOrder(phrase, key))
                 continue;
             if (++found.count <= kExamples)
                 found.examples.push_back(inQuotes(phrase));
@@ -450,7 +446,7 @@ std::optional<std::string> questionMarkDamage(const std::vector<std::string>& li
     std::size_t letters = 0, questionMarks = 0;
     for (const std::string& line : lines) {
         for (char c : line) {
-            letters += isLetter(c) ? 1 : 0;
+            letters += cp1251::isLetter(c) ? 1 : 0;
             questionMarks += c == '?' ? 1 : 0;
         }
     }

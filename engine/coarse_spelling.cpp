@@ -48,12 +48,8 @@ char at(const std::array<char, 256>& table, char c) {
     return table[static_cast<unsigned char>(c)];
 }
 
-bool isLetter(char c) {
-    return cp1251::upper(c) != cp1251::lower(c);
-}
-
 bool isLatin(char c) {
-    return isLetter(c) && static_cast<unsigned char>(c) < 0x80;
+    return cp1251::isLetter(c) && static_cast<unsigned char>(c) < 0x80;
 }
 
 // A star, or a character with no Windows-1251 form ('?' by then) between letters: "х?й".
@@ -62,7 +58,7 @@ bool isHiding(char c) {
 }
 
 bool isPartOfWord(char c) {
-    return isLetter(c) || at(tables().maskRussian, c) != 0 || isHiding(c);
+    return cp1251::isLetter(c) || at(tables().maskRussian, c) != 0 || isHiding(c);
 }
 
 bool isRussianVowel(char c) {
@@ -194,8 +190,8 @@ void addReading(std::vector<std::string>& readings, const std::string& reading) 
 
 WordReadings readingsOf(std::string_view word) {
     const bool hasLatin = std::any_of(word.begin(), word.end(), isLatin);
-    const bool hasRussian =
-        std::any_of(word.begin(), word.end(), [](char c) { return isLetter(c) && !isLatin(c); });
+    const bool hasRussian = std::any_of(word.begin(), word.end(),
+                                        [](char c) { return cp1251::isLetter(c) && !isLatin(c); });
     // A Latin word is read as Russian only when each of its letters has a Russian twin ("CYKA"),
     // or with the twins and the sounds of the rest when it types "ху" as "xy" ("xyilo").
     const bool allTwins = std::all_of(
@@ -230,9 +226,9 @@ std::vector<std::string> piecesOf(std::string_view chunk) {
         pieces.pop_back();
     // A number with a Latin letter or two in it ("16A", "e6500") is no masked word.
     std::erase_if(pieces, [](const std::string& piece) {
-        const auto letters = std::count_if(piece.begin(), piece.end(), isLetter);
+        const auto letters = std::count_if(piece.begin(), piece.end(), cp1251::isLetter);
         const bool russian = std::any_of(piece.begin(), piece.end(),
-                                         [](char c) { return isLetter(c) && !isLatin(c); });
+                                         [](char c) { return cp1251::isLetter(c) && !isLatin(c); });
         return letters == 0 || (!russian && 2 * letters <= std::ssize(piece));
     });
     // A star stands for a letter between letters; at the edge it is a footnote or a pattern.

@@ -2,6 +2,7 @@
 #include "engine/coarse_words.h"
 
 #include "engine/coarse_spelling.h"
+#include "engine/word_forms.h"
 #include "platform/core/cp1251.h"
 
 #include <algorithm>
@@ -186,12 +187,7 @@ Pattern parsed(const char* utf8) {
     return pattern;
 }
 
-template <typename Entries> std::vector<std::string> fromUtf8(const Entries& entries) {
-    std::vector<std::string> list;
-    for (const char* entry : entries)
-        list.push_back(cp1251::fromUtf8(entry));
-    return list;
-}
+using word_forms::fromUtf8;
 
 // The roots by their first letter, so that each letter of a word tries only its own; a hidden
 // letter tries them all.
@@ -296,18 +292,13 @@ bool followsCompoundStem(const std::string& word, std::size_t at, const Pattern&
 }
 
 bool standsInInnocentWord(const std::string& word, std::size_t at, bool fromLatin) {
-    for (const Pattern& exemption : exemptions()) {
-        if (exemption.latinOnly && !fromLatin)
-            continue;
-        const std::size_t size = exemption.letters.size();
-        const std::size_t first = at + 1 > size ? at + 1 - size : 0;
-        for (std::size_t from = first; from <= at; ++from) {
-            if ((exemption.place != Place::WordStart || from == 0) &&
-                standsAt(word, from, exemption, false))
-                return true;
-        }
-    }
-    return false;
+    return word_forms::standsInInnocentWord(
+        exemptions(), at, [](const Pattern& exemption) { return exemption.letters.size(); },
+        [&word, fromLatin](const Pattern& exemption, std::size_t from) {
+            return (!exemption.latinOnly || fromLatin) &&
+                   (exemption.place != Place::WordStart || from == 0) &&
+                   standsAt(word, from, exemption, false);
+        });
 }
 
 class WordJudge {

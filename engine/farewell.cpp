@@ -35,7 +35,7 @@ const std::vector<std::string>& wordsBesideAGoodbye() {
 }
 
 bool isLetterOrDigit(char c) {
-    return cp1251::upper(c) != cp1251::lower(c) || (c >= '0' && c <= '9');
+    return cp1251::isLetter(c) || (c >= '0' && c <= '9');
 }
 
 // A hyphen inside a word ("пока-пока", "по-моему") belongs to it.

@@ -117,7 +117,7 @@ std::vector<std::string> cyrillicWordsOf(std::string_view text) {
     std::vector<std::string> words;
     std::string word;
     for (char c : text) {
-        if (cp1251::upper(c) != cp1251::lower(c)) {
+        if (cp1251::isLetter(c)) {
             word += c;
         } else if (!word.empty()) {
             words.push_back(std::exchange(word, {}));

@@ -73,9 +73,8 @@ void learnInPhraseBase(TurnContext& turn) {
 }
 
 bool holdsLetterOrDigit(std::string_view phrase) {
-    return std::any_of(phrase.begin(), phrase.end(), [](char c) {
-        return cp1251::upper(c) != cp1251::lower(c) || (c >= '0' && c <= '9');
-    });
+    return std::any_of(phrase.begin(), phrase.end(),
+                       [](char c) { return cp1251::isLetter(c) || (c >= '0' && c <= '9'); });
 }
 
 // A phrase worth keeping says something, says it decently, and fits a line of the base as a key.

@@ -14,7 +14,7 @@ namespace besedka {
 std::size_t keyEnd(std::string_view phrase, std::string_view key);
 
 // Does the phrase contain the key, under the rule above. An empty key is never found.
-inline bool MatchKey(std::string_view phrase, std::string_view key) {
+inline bool keyMatches(std::string_view phrase, std::string_view key) {
     return keyEnd(phrase, key) != std::string_view::npos;
 }
 

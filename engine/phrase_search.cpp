@@ -37,7 +37,7 @@ bool walkBranches(TurnContext& turn) {
         // Deeper and shallower lines alike are passed over until the next main phrase.
         if (line.depth != state.branchDepth || !line.answered)
             continue;
-        if (MatchKey(state.userPhrase, turn.words.key(state.branchLine))) {
+        if (keyMatches(state.userPhrase, turn.words.key(state.branchLine))) {
             state.reply = chooseAnswer(turn, state.branchLine);
             ++state.branchDepth;
             state.answeredBy = Stage::BranchWalk;
@@ -102,7 +102,7 @@ bool keyWordsInOrder(std::string_view phrase, std::string_view key) {
 bool answerFromPhraseBase(TurnContext& turn) {
     if (turn.state.branchDepth >= 1 && walkBranches(turn))
         return true;
-    return searchMainPhrases(turn, MatchKey, Stage::WholeKey) ||
+    return searchMainPhrases(turn, keyMatches, Stage::WholeKey) ||
            searchMainPhrases(turn, keyWordsInOrder, Stage::WordByWord);
 }
 

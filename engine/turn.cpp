@@ -28,8 +28,7 @@ bool Engine::runTurn(const std::string& text, const std::string& previousTranscr
 bool Engine::greet() {
     if (window_.random.below(3) != 0)
         return false;
-    TurnContext turn = context();
-    turn.load(base_files::kGreetings);
+    window_.workingList.load(base_files::kGreetings);
     window_.view.setBusyCursor(true);
     state_.reply = window_.workingList.get(window_.random.below(window_.workingList.count()));
     window_.view.setBusyCursor(false);
@@ -73,8 +72,6 @@ void Engine::logRemark(const std::string& remark) {
 void Engine::startTurn(const std::string& phrase, Mode mode) {
     window_.random.reseed();
     state_.topicMarked = false;
-    // The window's other handlers load their files into the working list between turns.
-    words_.workingListReplaced();
     window_.view.setBusyCursor(true);
     state_.userPhrase = normalisePhrase(phrase);
     window_.view.playPhraseSound();
@@ -107,7 +104,7 @@ void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
     const bool followUp = window_.random.below(3) == 0;
     window_.view.setFollowUpTimer(followUp);
     if (followUp)
-        context().load(base_files::kFollowUpRemarks);
+        window_.workingList.load(base_files::kFollowUpRemarks);
     if (mode == Mode::CpuCpu) {
         // Under its folder's lock like every save: the exchange file may stand in Base\ too.
         const FolderLock lock(exchangePath);

@@ -5,19 +5,14 @@
 
 namespace besedka {
 
-void TurnContext::load(const std::string& path) {
-    words.workingListReplaced();
-    workingList.load(path);
-}
-
 std::string TurnContext::randomLineOf(const std::string& path) {
-    load(path);
+    workingList.load(path);
     return workingList.get(random.below(workingList.count()));
 }
 
 void TurnContext::appendTo(const std::string& path, const std::string& line) {
     const FolderLock lock(path);
-    load(path);
+    workingList.load(path);
     workingList.add(line);
     workingList.save(path);
 }

@@ -18,8 +18,6 @@ struct TurnContext {
     TurnView& view;
     bool learning = true; // false: the turn changes no file
 
-    // Loads a knowledge file other than the phrase base into the working list.
-    void load(const std::string& path);
     // A random line 0 .. count-1 of the file (the empty line when it has none).
     std::string randomLineOf(const std::string& path);
     // Loads the file, appends the line and saves it, holding the folder's lock throughout.

@@ -3,21 +3,16 @@
 
 #include "engine/base_files.h"
 #include "engine/match_key.h"
+#include "engine/word_forms.h"
 #include "platform/core/cp1251.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace besedka {
 
 namespace {
 
-std::vector<std::string> fromUtf8(std::initializer_list<const char*> entries) {
-    std::vector<std::string> list;
-    for (const char* entry : entries)
-        list.push_back(cp1251::fromUtf8(entry));
-    return list;
-}
+using word_forms::fromUtf8;
 
 constexpr char kCapitalYo = '\xA8';
 constexpr char kCapitalYe = '\xC5';
@@ -73,39 +68,31 @@ const std::vector<std::string>& innocentStems() {
     return stems;
 }
 
-bool isLetter(char c) {
-    return cp1251::upper(c) != cp1251::lower(c);
-}
-
 // The phrase as the stems are looked for in it: upper case, Ё as Е, every other character than
 // a letter a space, and a space before and after. Index i of the phrase is index i + 1 here.
 std::string stemView(std::string_view phrase) {
     std::string view(" ");
     for (const char c : phrase) {
         const char upper = cp1251::upper(c);
-        view += upper == kCapitalYo ? kCapitalYe : isLetter(c) ? upper : ' ';
+        view += upper == kCapitalYo ? kCapitalYe : cp1251::isLetter(c) ? upper : ' ';
     }
     view += ' ';
     return view;
 }
 
 bool standsInInnocentWord(const std::string& view, std::size_t phraseIndex) {
-    const std::size_t at = phraseIndex + 1;
-    for (const std::string& stem : innocentStems()) {
-        for (std::size_t found = view.find(stem); found != std::string::npos && found <= at;
-             found = view.find(stem, found + 1)) {
-            if (at < found + stem.size())
-                return true;
-        }
-    }
-    return false;
+    return word_forms::standsInInnocentWord(
+        innocentStems(), phraseIndex + 1, [](const std::string& stem) { return stem.size(); },
+        [&view](const std::string& stem, std::size_t from) {
+            return view.compare(from, stem.size(), stem) == 0;
+        });
 }
 
 // Each place where the entry is found counts unless it stands in an innocent word: after one
 // such place the scan goes on behind it, so "команда, манда" is still abuse.
 bool holdsAbuse(std::string_view phrase, std::string_view entry) {
     const std::size_t firstLetter = static_cast<std::size_t>(
-        std::find_if(entry.begin(), entry.end(), isLetter) - entry.begin());
+        std::find_if(entry.begin(), entry.end(), cp1251::isLetter) - entry.begin());
     std::string view;
     for (std::size_t from = 0;;) {
         const std::size_t end = keyEnd(phrase.substr(from), entry);
@@ -121,7 +108,7 @@ bool holdsAbuse(std::string_view phrase, std::string_view entry) {
 
 bool holdsEntryOf(const std::string& phrase, const std::vector<std::string>& list) {
     return std::any_of(list.begin() + 1, list.end(),
-                       [&phrase](const std::string& entry) { return MatchKey(phrase, entry); });
+                       [&phrase](const std::string& entry) { return keyMatches(phrase, entry); });
 }
 
 } // namespace

@@ -14,7 +14,7 @@ namespace besedka {
 const std::vector<std::string>& abuseList(); // abuse
 const std::vector<std::string>& topicList(); // topics that are answered but never learned
 
-// Does the phrase hold an entry of abuseList, found by MatchKey, other than inside a word where
+// Does the phrase hold an entry of abuseList, found by keyMatches, other than inside a word where
 // the entry stands by chance ("команда", "процедура", "рубля", "подлинник")?
 bool isAbusive(std::string_view phrase);
 

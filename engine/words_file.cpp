@@ -18,9 +18,9 @@ void WordsFile::load() {
         readFromDisk();
         return;
     }
-    if (!holdsFile_) {
+    if (heldVersion_ != workingList_.version()) {
         workingList_ = LineList(cachedLines_);
-        holdsFile_ = true;
+        heldVersion_ = workingList_.version();
     }
 }
 
@@ -41,6 +41,7 @@ void WordsFile::append(std::string text) {
     lines_.push_back(parse(text));
     workingList_.add(text);
     cachedLines_.push_back(std::move(text));
+    heldVersion_ = workingList_.version();
 }
 
 void WordsFile::moveToEnd(int index, std::string replacement) {
@@ -52,6 +53,7 @@ void WordsFile::moveToEnd(int index, std::string replacement) {
     lines_.push_back(parse(replacement));
     workingList_.add(replacement);
     cachedLines_.push_back(std::move(replacement));
+    heldVersion_ = workingList_.version();
 }
 
 bool WordsFile::identityOnDisk(Identity& out) {
@@ -68,7 +70,6 @@ bool WordsFile::identityOnDisk(Identity& out) {
 
 void WordsFile::readFromDisk() {
     cacheValid_ = false;
-    holdsFile_ = false;
     // Taken before reading, so a change made while reading is seen at the next load.
     Identity before;
     const bool known = identityOnDisk(before);
@@ -80,7 +81,7 @@ void WordsFile::readFromDisk() {
         lines_.push_back(parse(text));
     identity_ = before;
     cacheValid_ = known;
-    holdsFile_ = true;
+    heldVersion_ = workingList_.version();
 }
 
 WordsFile::Line WordsFile::parse(std::string_view wholeText) {

@@ -4,6 +4,7 @@
 #include "platform/core/line_list.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +36,6 @@ public:
     void loadLatest() { readFromDisk(); }
     // Saves the working list to the file. Throws FileError when it cannot be written.
     void save();
-    // Someone loaded another file into the working list: the next load must fill it again.
-    void workingListReplaced() { holdsFile_ = false; }
-
     // Valid after load() until the working list is replaced.
     int count() const { return static_cast<int>(cachedLines_.size()); }
     // The line as reading hands it out (cut at LineList::kMaxLineRead).
@@ -75,7 +73,9 @@ private:
     std::vector<Line> lines_;              // parsed, index for index
     Identity identity_;
     bool cacheValid_ = false;
-    bool holdsFile_ = false; // the working list holds cachedLines_
+    // The working list's version when it last held cachedLines_: any other use of the list
+    // changes it, and the next load fills the list again.
+    std::optional<std::uint64_t> heldVersion_;
 };
 
 } // namespace besedka

@@ -15,7 +15,6 @@ namespace besedka {
 namespace {
 
 constexpr QSize kClientSize(305, 185);
-constexpr int kLongestPeriod = 36000;
 constexpr int kMillisecondsPerSecond = 1000;
 constexpr int kDefaultPeriodMs = 1000;
 
@@ -83,7 +82,7 @@ void ExchangeEditor::buildControls() {
     periodBox_ = new NumberSpinBox(readingGroup);
     periodBox_->setObjectName(QStringLiteral("periodBox"));
     periodBox_->setGeometry(145, 34, 44, 22);
-    periodBox_->setRange(1, kLongestPeriod);
+    periodBox_->setRange(1, kLongestExchangePeriodMs);
     periodBox_->setValue(1);
     periodBox_->setEnabled(false);
     periodBox_->setAccessibleName(QStringLiteral("сек."));
@@ -134,7 +133,7 @@ void ExchangeEditor::showSettingsInForce() {
 // The user enters seconds; the poll counts milliseconds, at most the spin box's longest.
 ExchangeSettings ExchangeEditor::settingsInFields() const {
     return {pathEdit_->text(), readByTimerButton_->isChecked(),
-            std::min(periodBox_->number() * kMillisecondsPerSecond, kLongestPeriod)};
+            std::min(periodBox_->number() * kMillisecondsPerSecond, kLongestExchangePeriodMs)};
 }
 
 void ExchangeEditor::closeEvent(QCloseEvent* event) {

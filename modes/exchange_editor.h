@@ -30,6 +30,10 @@ struct ExchangeSettings {
     bool operator==(const ExchangeSettings&) const = default;
 };
 
+// The longest period of the exchange poll, in milliseconds. The editor's box takes the same number
+// in seconds, and a period typed longer is cut to it.
+inline constexpr int kLongestExchangePeriodMs = 36000;
+
 // The editor window of the exchange settings. Its fields are a draft: they show the settings in
 // force when it opens, and only "Хорошо" puts what they hold in force, so that a value half typed,
 // or a window left with "Отмена", never drives the poll. Created once, hidden, and only shown and

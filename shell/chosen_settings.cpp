@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/chosen_settings.h"
 
+#include "modes/exchange_editor.h"
 #include "platform/qt/look.h"
 
 namespace besedka {
@@ -9,7 +10,6 @@ namespace {
 
 // The periods of the exchange poll, in milliseconds.
 constexpr int kShortestPeriod = 1;
-constexpr int kLongestPeriod = 36000;
 constexpr int kShortestTimerPeriod = 1000;
 
 struct ColorSetting {
@@ -88,7 +88,7 @@ ChosenSettings readChosenSettings(const SettingsFile& file, ChosenSettings start
         takeIfThere(start.*setting.field, file.font(keyOf(setting.key), setting.offered));
     takeIfThere(start.exchangeFile, file.text(kExchangeFile));
     takeIfThere(start.exchangePeriod,
-                file.number(kExchangePeriod, kShortestPeriod, kLongestPeriod));
+                file.number(kExchangePeriod, kShortestPeriod, kLongestExchangePeriodMs));
     // "Хорошо" and the reset give whole seconds. A timer trigger under a second would answer at
     // every tick of the poll, so it keeps the start's trigger.
     if (start.exchangePeriod >= kShortestTimerPeriod)

@@ -199,6 +199,14 @@ char lower(char c) {
     return kCase.lower[static_cast<unsigned char>(c)];
 }
 
+const std::array<char, 256>& upperTable() {
+    return kCase.upper;
+}
+
+bool isLetter(char c) {
+    return upper(c) != lower(c);
+}
+
 std::string upper(std::string_view text) {
     std::string out(text);
     for (char& c : out)

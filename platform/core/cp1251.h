@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ char upper(char c);
 char lower(char c);
 std::string upper(std::string_view text);
 std::string lower(std::string_view text);
+// The whole upper-case mapping, for loops that map every byte of a long text.
+const std::array<char, 256>& upperTable();
+// A letter is a byte that has another case.
+bool isLetter(char c);
 
 // The Unicode code point of a byte, 0 for the one undefined byte (0x98);
 // and the byte for a code point, 0 when the code page has none (and for U+0000).

@@ -9,6 +9,7 @@
 #include "platform/core/rtf.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -111,17 +112,24 @@ std::vector<std::string> parseLines(std::string bytes) {
     return splitLines(text);
 }
 
+std::uint64_t LineList::nextVersion() {
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
+
 void LineList::load(const std::string& spelledPath) {
     lines_ = parseOrThrow(readOrThrow(spelledPath), spelledPath);
+    changed();
 }
 
 void LineList::loadText(const std::string& spelledPath) {
     std::string bytes = readOrThrow(spelledPath);
     if (bytes.find('\0') != std::string::npos) {
-        lines_.clear();
+        clear();
         throw FileError::notText(spelledPath);
     }
     lines_ = parseOrThrow(std::move(bytes), spelledPath);
+    changed();
 }
 
 void LineList::save(const std::string& spelledPath) const {
@@ -141,8 +149,10 @@ std::string LineList::get(int index) const {
 }
 
 void LineList::remove(int index) {
-    if (index >= 0 && index < count())
+    if (index >= 0 && index < count()) {
         lines_.erase(lines_.begin() + index);
+        changed();
+    }
 }
 
 } // namespace besedka

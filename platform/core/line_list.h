@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -32,15 +33,29 @@ public:
     int count() const { return static_cast<int>(lines_.size()); }
     // An index outside the list reads as the empty line; a long line is cut at kMaxLineRead.
     std::string get(int index) const;
-    void add(std::string line) { lines_.push_back(std::move(line)); }
+    void add(std::string line) {
+        lines_.push_back(std::move(line));
+        changed();
+    }
     // Removing an index outside the list does nothing.
     void remove(int index);
-    void clear() { lines_.clear(); }
+    void clear() {
+        lines_.clear();
+        changed();
+    }
 
     const std::vector<std::string>& lines() const { return lines_; }
 
+    // Differs from every earlier value whenever the content may have changed, whoever changed
+    // it; a copy shares its original's. Lets a cache of the content tell that it is stale.
+    std::uint64_t version() const { return version_; }
+
 private:
+    static std::uint64_t nextVersion();
+    void changed() { version_ = nextVersion(); }
+
     std::vector<std::string> lines_;
+    std::uint64_t version_ = nextVersion();
 };
 
 // The lines of file content in either form; a final empty line is not a line. Throws

@@ -10,7 +10,7 @@ namespace besedka::test {
 namespace {
 
 bool found(std::string_view phrase, std::string_view key) {
-    return MatchKey(cp(phrase), cp(key));
+    return keyMatches(cp(phrase), cp(key));
 }
 
 std::vector<std::string_view> keyWords(std::string_view key) {
@@ -26,7 +26,7 @@ bool wordsFound(std::string_view phrase, std::string_view key) {
 
 } // namespace
 
-TEST(MatchKey, FindsTheKeyAnywhereWhateverTheLetterCaseOfThePhrase) {
+TEST(keyMatches, FindsTheKeyAnywhereWhateverTheLetterCaseOfThePhrase) {
     EXPECT_TRUE(found("Привет.", "ПРИВЕТ."));
     EXPECT_TRUE(found("ну привет.", "ПРИВЕТ"));
     EXPECT_TRUE(found("ёлка", "ЁЛ"));
@@ -35,19 +35,19 @@ TEST(MatchKey, FindsTheKeyAnywhereWhateverTheLetterCaseOfThePhrase) {
     EXPECT_FALSE(found("", "А"));
 }
 
-TEST(MatchKey, ComparesWithTheKeyAsStoredSoALowerCaseKeyNeverMatches) {
+TEST(keyMatches, ComparesWithTheKeyAsStoredSoALowerCaseKeyNeverMatches) {
     EXPECT_FALSE(found("привет.", "привет."));
     EXPECT_FALSE(found("ПРИВЕТ.", "Привет."));
 }
 
-TEST(MatchKey, FindsAKeyInsideOtherWords) {
+TEST(keyMatches, FindsAKeyInsideOtherWords) {
     EXPECT_TRUE(found("Я варю фасоль.", "СОЛЬ"));
     EXPECT_TRUE(found("Красивый горизонт!", "ЗОНТ"));
     EXPECT_TRUE(found("Какой прогноз погоды?", "ПОГОД"));
 }
 
 // What a space at either end of a key asks for, since every phrase ends in '.', '!' or '?'.
-TEST(MatchKey, TakesASpaceAtEitherEndOfAKeyLiterally) {
+TEST(keyMatches, TakesASpaceAtEitherEndOfAKeyLiterally) {
     EXPECT_TRUE(found("Люблю чай.", " ЧАЙ"));
     EXPECT_FALSE(found("Чай остыл.", " ЧАЙ"));
     EXPECT_FALSE(found("Люблю \"чай\".", " ЧАЙ"));
@@ -58,13 +58,13 @@ TEST(MatchKey, TakesASpaceAtEitherEndOfAKeyLiterally) {
     EXPECT_FALSE(found("Чай, кофе.", "ЧАЙ "));
 }
 
-TEST(MatchKey, TellsYoFromYe) {
+TEST(keyMatches, TellsYoFromYe) {
     EXPECT_TRUE(found("Гололёд.", "ГОЛОЛЁД"));
     EXPECT_FALSE(found("Гололед.", "ГОЛОЛЁД"));
     EXPECT_FALSE(found("Гололёд.", "ГОЛОЛЕД"));
 }
 
-TEST(MatchKey, DoesNotReexamineABrokenPartialMatch) {
+TEST(keyMatches, DoesNotReexamineABrokenPartialMatch) {
     EXPECT_FALSE(found("ААБ.", "АБ"));
     EXPECT_FALSE(found("ГГАД, ТЫ.", "ГАД,"));
     EXPECT_TRUE(found("ГАД, ТЫ.", "ГАД,"));
@@ -72,7 +72,7 @@ TEST(MatchKey, DoesNotReexamineABrokenPartialMatch) {
     EXPECT_TRUE(found("АXАБ.", "АБ"));
 }
 
-TEST(MatchKey, TellsWhereTheKeyEnds) {
+TEST(keyMatches, TellsWhereTheKeyEnds) {
     EXPECT_EQ(keyEnd(cp("как твои дела?"), cp("КАК")), 3u);
     EXPECT_EQ(keyEnd(cp("как"), cp("КАК")), 3u);
     EXPECT_EQ(keyEnd(cp("как"), cp("ТАК")), std::string_view::npos);

@@ -77,7 +77,9 @@ TEST_F(WordsFileTest, TheWorkingListHoldsTheFileAsLoadedAfterEachUse) {
     words.load();
     EXPECT_EQ(workingLines(), examplePhraseBase());
     working = LineList({cp("что-то другое")});
-    words.workingListReplaced();
+    words.load();
+    EXPECT_EQ(workingLines(), examplePhraseBase());
+    working.add(cp("ещё строка")); // any use of the list, not only a new one, is noticed
     words.load();
     EXPECT_EQ(workingLines(), examplePhraseBase());
     EXPECT_EQ(words.count(), 5);

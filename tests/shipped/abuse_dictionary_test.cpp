@@ -183,7 +183,7 @@ const std::vector<std::pair<const Endings*, std::vector<std::string>>> kAbusiveS
 
 bool holdsAnEntry(const std::string& phrase) {
     return std::any_of(abuseList().begin() + 1, abuseList().end(),
-                       [&phrase](const std::string& entry) { return MatchKey(phrase, entry); });
+                       [&phrase](const std::string& entry) { return keyMatches(phrase, entry); });
 }
 
 TEST(AbusiveWordForms, NoExemptionLetsAFormOfAnAbusiveWordThrough) {

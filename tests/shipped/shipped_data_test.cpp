@@ -161,7 +161,7 @@ TEST(ShippedPhraseBase, NoMainPhraseIsHiddenByAnEarlierOne) {
         if (line.depth != 0)
             continue;
         for (const KnowledgeLine* before : earlier)
-            EXPECT_FALSE(MatchKey(line.key, before->key))
+            EXPECT_FALSE(keyMatches(line.key, before->key))
                 << "line " << i + 1 << ": " << utf8(line.key) << " is hidden by "
                 << utf8(before->key);
         earlier.push_back(&line);
@@ -177,7 +177,7 @@ TEST(ShippedPhraseBase, NoBranchIsHiddenByAnEarlierSibling) {
             continue;
         for (std::size_t s = i; s-- > 0 && base[s].depth >= line.depth;) {
             if (base[s].depth == line.depth) {
-                EXPECT_FALSE(MatchKey(line.key, base[s].key))
+                EXPECT_FALSE(keyMatches(line.key, base[s].key))
                     << "line " << i + 1 << ": " << utf8(line.key) << " is hidden by line " << s + 1
                     << " " << utf8(base[s].key);
             }
