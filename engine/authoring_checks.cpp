@@ -49,7 +49,7 @@ std::vector<IndexedLine> answeringMainLines(const std::vector<std::string>& phra
     return lines;
 }
 
-std::string quoted(const std::string& text) {
+std::string inQuotes(const std::string& text) {
     return "\"" + text + "\"";
 }
 
@@ -103,9 +103,9 @@ std::vector<AuthoringWarning> keysNeverReached(const std::vector<std::string>& p
             const KnowledgeLine& first = lines[earlier].parsed;
             if (first.farewell || lines[later].parsed.key.find(first.key) == std::string::npos)
                 continue;
-            warnings.push_back({lines[later].index, "key " + quoted(lines[later].parsed.key) +
+            warnings.push_back({lines[later].index, "key " + inQuotes(lines[later].parsed.key) +
                                                         " never answers: the key " +
-                                                        quoted(first.key) + " of line " +
+                                                        inQuotes(first.key) + " of line " +
                                                         std::to_string(lines[earlier].index + 1) +
                                                         " stands inside it and is found first"});
             break;
@@ -154,7 +154,7 @@ std::vector<AuthoringWarning> keyWordsInsideOtherWords(const std::vector<std::st
         if (found == hidden.end())
             continue;
         warnings.push_back(
-            {firstLine[word], "key word " + quoted(word) + " stands inside " +
+            {firstLine[word], "key word " + inQuotes(word) + " stands inside " +
                                   std::to_string(found->second.count) +
                                   " other words of the dictionary: " +
                                   examplesText(found->second.examples, found->second.count)});
@@ -183,12 +183,12 @@ std::vector<AuthoringWarning> farewellsInSentences(const std::vector<std::string
             if (!MatchKey(phrase, key) && !keyWordsInOrder(phrase, key))
                 continue;
             if (++found.count <= kExamples)
-                found.examples.push_back(quoted(phrase));
+                found.examples.push_back(inQuotes(phrase));
             closing += takesLeave(phrase, key) ? 1 : 0;
         }
         if (found.count == 0)
             continue;
-        warnings.push_back({line.index, "farewell key " + quoted(key) + " is found in " +
+        warnings.push_back({line.index, "farewell key " + inQuotes(key) + " is found in " +
                                             std::to_string(found.count) + " ordinary sentences (" +
                                             std::to_string(closing) +
                                             " of them would close the program): " +
@@ -315,7 +315,7 @@ std::vector<AuthoringWarning> duplicateKeys(const std::vector<std::string>& phra
         Earlier& earlier = seen[{parent, line.parsed.depth, line.parsed.key}];
         const int first = earlier.notLeaving >= 0 ? earlier.notLeaving : leaving ? earlier.any : -1;
         if (first >= 0)
-            warnings.push_back({line.index, "key " + quoted(line.parsed.key) +
+            warnings.push_back({line.index, "key " + inQuotes(line.parsed.key) +
                                                 " is said again: " + lineRef(first) +
                                                 " has the same key and answers first, so this "
                                                 "line never answers"});
@@ -365,7 +365,7 @@ std::vector<AuthoringWarning> missingFirstLine(const std::vector<std::string>& p
         return {};
     return {{0, "the first line is a knowledge line, but the first line of the file is never read: "
                 "the key " +
-                    quoted(line.key) +
+                    inQuotes(line.key) +
                     " is lost; begin the file with a line of its own, such as a title"}};
 }
 
@@ -377,17 +377,17 @@ std::vector<AuthoringWarning> keysWithOuterSpaces(const std::vector<std::string>
         if (line.parsed.openKey() || words.empty())
             continue;
         if (key.starts_with(' '))
-            warnings.push_back({line.index, "key " + quoted(key) +
+            warnings.push_back({line.index, "key " + inQuotes(key) +
                                                 " begins with a space: it misses the word at the "
                                                 "start of a phrase (" +
-                                                quoted(asTyped(words.front(), true) + " ...") +
+                                                inQuotes(asTyped(words.front(), true) + " ...") +
                                                 ") and after a quote, bracket or dash"});
         if (key.ends_with(' '))
             warnings.push_back(
-                {line.index, "key " + quoted(key) +
+                {line.index, "key " + inQuotes(key) +
                                  " ends with a space: it misses the word before punctuation and at "
                                  "the end of a phrase (" +
-                                 quoted("... " + asTyped(words.back(), false) + ".") +
+                                 inQuotes("... " + asTyped(words.back(), false) + ".") +
                                  "), and every phrase ends in '.', '!' or '?'"});
     }
     return warnings;
@@ -408,11 +408,11 @@ std::vector<AuthoringWarning> keysWithoutYoTwin(const std::vector<std::string>& 
         std::replace(twin.begin(), twin.end(), kYo, kYe);
         if (keys.contains({line.parsed.depth, twin}))
             continue;
-        warnings.push_back({line.index, "key " + quoted(key) + " has \"\xA8\" and no twin " +
-                                            quoted(twin) +
+        warnings.push_back({line.index, "key " + inQuotes(key) + " has \"\xA8\" and no twin " +
+                                            inQuotes(twin) +
                                             ": letters are compared exactly, so a phrase typed "
                                             "with \"\xE5\" (" +
-                                            quoted(cp1251::lower(twin)) + ") does not find it"});
+                                            inQuotes(cp1251::lower(twin)) + ") does not find it"});
     }
     return warnings;
 }

@@ -7,7 +7,7 @@ namespace besedka {
 
 void TurnContext::load(const std::string& path) {
     words.workingListReplaced();
-    workingList.load(path);
+    workingList.load(path, folder);
 }
 
 std::string TurnContext::randomLineOf(const std::string& path) {
@@ -16,10 +16,10 @@ std::string TurnContext::randomLineOf(const std::string& path) {
 }
 
 void TurnContext::appendTo(const std::string& path, const std::string& line) {
-    const FolderLock lock(path);
+    const FolderLock lock(path, folder);
     load(path);
     workingList.add(line);
-    workingList.save(path);
+    workingList.save(path, folder);
 }
 
 } // namespace besedka

@@ -16,7 +16,8 @@ struct TurnContext {
     WordsFile& words;
     RandomSource& random;
     TurnView& view;
-    bool learning = true; // false: the turn changes no file
+    const WorkingFolder& folder; // where the knowledge files are
+    bool learning = true;        // false: the turn changes no file
 
     // Loads a knowledge file other than the phrase base into the working list.
     void load(const std::string& path);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "conversation/control_states.h"
+#include "platform/core/paths.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -20,7 +21,8 @@ public:
     static constexpr int kUnfoldedHeight = 327;
 
     // Loads the picture; a missing one is reported and the window goes on without it.
-    AboutWindow(ControlStates& controlStates, const QFont& font);
+    // The picture and "ReadMe.Txt" are those of the working folder.
+    AboutWindow(ControlStates& controlStates, const QFont& font, const WorkingFolder& folder);
 
     QFrame* upperPanel = nullptr;
     QFrame* pictureFrame = nullptr;
@@ -53,6 +55,7 @@ private:
     void centreOnDesktop();
 
     ControlStates& controlStates_;
+    WorkingFolder folder_;
 };
 
 } // namespace besedka

@@ -18,7 +18,8 @@ namespace besedka {
 // conversation goes on while it is open.
 class HistoryWindow : public QWidget {
 public:
-    explicit HistoryWindow(const QFont& font);
+    // The days are those of the working folder's history.
+    HistoryWindow(const QFont& font, const WorkingFolder& folder);
 
     QLineEdit* searchField = nullptr;
     QPushButton* searchButton = nullptr; // "Найти"
@@ -36,6 +37,8 @@ private:
     void connectHandlers();
     void showLines(const std::vector<FoundLine>& lines, bool withDays);
     void showNote(const QString& note);
+
+    std::filesystem::path folder_;
 };
 
 } // namespace besedka

@@ -8,7 +8,10 @@ using besedka::test::TempFolder;
 
 namespace {
 
+// The folder holds a knowledge base, so the command reads the history there, as the desktop
+// program started in it keeps it.
 ProgramRun history(const TempFolder& folder, const std::string& args = "") {
+    folder.write("Base/Words.Dat", "Фразы\r\n");
     return besedka::test::runInFolder(folder, std::string(BESEDKA_CLI) + " history " + args);
 }
 

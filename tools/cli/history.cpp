@@ -79,9 +79,12 @@ int printFound(const std::filesystem::path& folder, const std::vector<std::strin
 // conversation a person most likely comes back for.
 int runHistory(const std::vector<std::string>& args) {
     const auto options = parseHistoryOptions(args);
-    if (!options || !enterKnowledgeFolder())
+    if (!options)
         return kTrouble;
-    const std::filesystem::path folder = historyFolder();
+    const auto working = knowledgeFolder();
+    if (!working)
+        return kTrouble;
+    const std::filesystem::path folder = historyFolder(*working);
     const std::vector<std::string> days = historyDays(folder);
     if (days.empty())
         return trouble("no history in " + shown(folder));
