@@ -22,26 +22,23 @@ std::string cp(const char* utf8) {
     return besedka::cp1251::fromUtf8(utf8);
 }
 
-// A folder of its own with the small reply files, made the current directory.
+// A working folder of its own with the small reply files.
 class BenchFolder {
 public:
     BenchFolder()
-        : previous_(std::filesystem::current_path()),
-          root_(std::filesystem::temp_directory_path() /
-                ("besedka-engine-bench-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(root_ / "Base");
-        std::filesystem::current_path(root_);
+        : working_(std::filesystem::temp_directory_path() /
+                   ("besedka-engine-bench-" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(working_.root() / "Base");
         for (const char* name : {"Povtor.Dat", "X.Dat", "Collection.Dat", "BigString.Dat", "W1.Dat",
                                  "W2.Dat", "AI.dat", "Begin.dat"})
-            LineList({cp("Ответ."), cp("Ещё ответ.")}).save(std::string("Base\\") + name);
+            LineList({cp("Ответ."), cp("Ещё ответ.")}).save(std::string("Base\\") + name, working_);
     }
-    ~BenchFolder() {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(root_);
-    }
+    ~BenchFolder() { std::filesystem::remove_all(working_.root()); }
+
+    const besedka::WorkingFolder& working() const { return working_; }
 
 private:
-    std::filesystem::path previous_, root_;
+    besedka::WorkingFolder working_;
 };
 
 // The base answers one main phrase at line 1 and, under it, a run of branch lines of depths
@@ -80,9 +77,10 @@ std::vector<std::string> wordSearchBase(int lineCount) {
 // turn would find a longer base than the one before.
 class Snapshot {
 public:
-    explicit Snapshot(std::initializer_list<const char*> spelledPaths) {
+    Snapshot(const besedka::WorkingFolder& folder,
+             std::initializer_list<const char*> spelledPaths) {
         for (const char* spelled : spelledPaths) {
-            const std::filesystem::path file = besedka::paths::resolve(spelled);
+            const std::filesystem::path file = folder.resolve(spelled);
             std::filesystem::path copy = file;
             copy += ".before";
             std::filesystem::copy_file(file, copy);
@@ -101,18 +99,21 @@ private:
 };
 
 struct Window {
+    explicit Window(const besedka::WorkingFolder& folder)
+        : engine({working, session, exchange, random, view}, folder) {}
+
     LineList working, session, exchange;
     besedka::SeededRandom random{1};
     besedka::PlainView view;
-    besedka::Engine engine{{working, session, exchange, random, view}};
+    besedka::Engine engine;
 };
 
 void LoadPhraseBase(benchmark::State& state) {
     BenchFolder folder;
-    LineList(generatePhraseBase(kLines)).save(kWords);
+    LineList(generatePhraseBase(kLines)).save(kWords, folder.working());
     LineList list;
     for (auto _ : state) {
-        list.load(kWords);
+        list.load(kWords, folder.working());
         benchmark::DoNotOptimize(list.count());
     }
 }
@@ -121,7 +122,7 @@ void SavePhraseBase(benchmark::State& state) {
     BenchFolder folder;
     const LineList list(generatePhraseBase(kLines));
     for (auto _ : state)
-        list.save(kWords);
+        list.save(kWords, folder.working());
 }
 
 // What each save of a small collection ("Base\W1.Dat") costs, the flush to disk above all.
@@ -129,13 +130,13 @@ void SaveReplyFile(benchmark::State& state) {
     BenchFolder folder;
     const LineList list({cp("Ответ."), cp("Ещё ответ.")});
     for (auto _ : state)
-        list.save("Base\\W1.Dat");
+        list.save("Base\\W1.Dat", folder.working());
 }
 
 void TurnAnsweredDeepInABranchRun(benchmark::State& state) {
     BenchFolder folder;
-    LineList(branchRunBase()).save(kWords);
-    Window window;
+    LineList(branchRunBase()).save(kWords, folder.working());
+    Window window(folder.working());
     for (auto _ : state) {
         window.engine.state().branchDepth = 1;
         window.engine.state().branchLine = 1;
@@ -150,8 +151,8 @@ void TurnAnsweredDeepInABranchRun(benchmark::State& state) {
 besedka::TurnState firstTurns(benchmark::State& state, const std::vector<std::string>& base,
                               const char* phrase) {
     BenchFolder folder;
-    LineList(base).save(kWords);
-    Window window;
+    LineList(base).save(kWords, folder.working());
+    Window window(folder.working());
     for (auto _ : state) {
         window.engine.state().branchDepth = 0;
         window.engine.state().previousReply.clear();
@@ -182,9 +183,9 @@ void UnmatchedTurnThatLearns(benchmark::State& state) {
     BenchFolder folder;
     auto lines = generatePhraseBase(baseLines(state));
     lines[1] = cp("ВОПРОС?^");
-    LineList(lines).save(kWords);
-    const Snapshot unlearned({kWords, "Base\\W1.Dat"});
-    Window window;
+    LineList(lines).save(kWords, folder.working());
+    const Snapshot unlearned(folder.working(), {kWords, "Base\\W1.Dat"});
+    Window window(folder.working());
     for (auto _ : state) {
         state.PauseTiming();
         unlearned.restore();

@@ -37,15 +37,15 @@ QString knowledgeLoadedText() {
 }
 
 Conversation::Conversation(Controls controls, Sounds& sounds, const LookChoosers& choosers,
-                           RandomSource& random, const Clock& clock)
-    : controls_(controls), sounds_(sounds), choosers_(choosers), random_(random),
-      history_(clock, reportHistoryProblem),
-      engine_({workingList_, sessionLog_, exchangeBuffer_, random, *this, &history_}),
+                           RandomSource& random, const Clock& clock, const WorkingFolder& folder)
+    : controls_(controls), sounds_(sounds), choosers_(choosers), random_(random), folder_(folder),
+      history_(clock, reportHistoryProblem, historyFolder(folder)),
+      engine_({workingList_, sessionLog_, exchangeBuffer_, random, *this, &history_}, folder),
       knowledgeLoadTimer_(1, true), closingAnimationTimer_(1, false), dialogueStartTimer_(1, true) {
     knowledgeLoadTimer_.setHandler([this] { loadKnowledgeBase(); });
     closingAnimationTimer_.setHandler([this] { stepClosingAnimation(); });
     dialogueStartTimer_.setHandler([this] { playDialogueStartAnimation(); });
-    runGuarded([this] { workingList_.load(base_files::kWordsAtExit); });
+    runGuarded([this] { workingList_.load(base_files::kWordsAtExit, folder_); });
 }
 
 void Conversation::connectParts(const ExchangeSource& exchange, RemarkTriggers& remarks,
@@ -60,7 +60,7 @@ void Conversation::loadKnowledgeBase() {
     controls_.inputLine->setReadOnly(true);
     controls_.sayButton->setEnabled(false);
     try {
-        workingList_.load(base_files::kWords);
+        workingList_.load(base_files::kWords, folder_);
     } catch (...) {
         // The error is reported once; the input must not stay locked behind it.
         controls_.statusBar->setPanelText(0, {});
@@ -107,7 +107,7 @@ void Conversation::startNewDialogue() {
 
 void Conversation::exitWithRecord() {
     const LocalMoment now = localMoment();
-    appendSessionRecord(workingList_, sessionLog_, now.date, now.time);
+    appendSessionRecord(workingList_, sessionLog_, now.date, now.time, folder_);
     controls_.window->close();
 }
 

@@ -54,9 +54,9 @@ public:
     };
 
     // Loads the phrase base into the working list; a failure is reported and start-up goes on.
-    // The clock dates the lines kept in the history.
+    // The clock dates the lines kept in the history. The files are those of the working folder.
     Conversation(Controls controls, Sounds& sounds, const LookChoosers& choosers,
-                 RandomSource& random, const Clock& clock);
+                 RandomSource& random, const Clock& clock, const WorkingFolder& folder);
 
     // What the conversation works with from the folders above it: the exchange mode, which says
     // where a turn's phrase comes from; the remarks it sets going; the keyboard that the closing
@@ -64,6 +64,8 @@ public:
     void connectParts(const ExchangeSource& exchange, RemarkTriggers& remarks, QWidget& keyboard);
 
     Engine& engine() { return engine_; }
+    // Where the knowledge files are, for every part that loads one.
+    const WorkingFolder& folder() const { return folder_; }
     // The knowledge-base working list, shared with every part that loads a knowledge file.
     LineList& workingList() { return workingList_; }
     // What was said since the dialogue began, with the speaker prefixes.
@@ -115,6 +117,7 @@ private:
     RemarkTriggers* remarks_ = nullptr;
     QWidget* keyboard_ = nullptr;
 
+    WorkingFolder folder_;
     LineList workingList_;
     LineList sessionLog_;
     LineList exchangeBuffer_;

@@ -13,7 +13,8 @@ bool fromThePhraseBase(Stage stage) {
 
 } // namespace
 
-DryRun::DryRun(RandomSource& random) : engine_({workingList_, session_, exchange_, random, view_}) {
+DryRun::DryRun(RandomSource& random, const WorkingFolder& folder)
+    : folder_(folder), engine_({workingList_, session_, exchange_, random, view_}, folder) {
     engine_.setLearning(false);
 }
 
@@ -28,7 +29,7 @@ std::optional<DryRun::Answer> DryRun::say(const std::string& phrase) {
     if (fromThePhraseBase(state.answeredBy)) {
         answer.line = state.answerLine;
         LineList words;
-        words.load(base_files::kWords);
+        words.load(base_files::kWords, folder_);
         const std::string text = words.get(state.answerLine);
         answer.key = text.substr(0, text.find('^'));
         answer.closes = view_.closing();

@@ -98,8 +98,8 @@ std::string speakerName(Speaker speaker) {
     return {};
 }
 
-fs::path historyFolder() {
-    return paths::resolve("History");
+fs::path historyFolder(const WorkingFolder& folder) {
+    return folder.resolve("History");
 }
 
 std::string historyLineText(const HistoryLine& line) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/core/clock.h"
+#include "platform/core/paths.h"
 
 #include <filesystem>
 #include <functional>
@@ -22,9 +23,8 @@ enum class Speaker { Person, Besedka, OtherCopy };
 // "Вы", "Беседка" and, in the exchange mode, "Собеседник" for the other copy; UTF-8.
 std::string speakerName(Speaker speaker);
 
-// The history folder of the working folder (the current directory), its name matched as every
-// file name of the program is.
-std::filesystem::path historyFolder();
+// The history folder of the working folder, its name matched as every file name of the program is.
+std::filesystem::path historyFolder(const WorkingFolder& folder = {});
 
 // One line of a day's file, in UTF-8. A line not in the history's form (the files are the user's
 // to edit) has neither time nor speaker: all of it is text.

@@ -38,17 +38,18 @@ int answersIn(const LineList& phraseBase) {
 }
 
 ExpressionCounts countExpressions(LineList& workingList,
-                                  const std::function<void(int incoming)>& incomingCounted) {
+                                  const std::function<void(int incoming)>& incomingCounted,
+                                  const WorkingFolder& folder) {
     ExpressionCounts counts;
-    workingList.load(base_files::kWords);
+    workingList.load(base_files::kWords, folder);
     counts.incoming = incomingExpressions(workingList);
     if (incomingCounted)
         incomingCounted(counts.incoming);
     for (const char* file : kCountedReplyFiles) {
-        workingList.load(file);
+        workingList.load(file, folder);
         counts.outgoing += workingList.count();
     }
-    workingList.load(base_files::kWords);
+    workingList.load(base_files::kWords, folder);
     counts.outgoing += answersIn(workingList);
     return counts;
 }

@@ -3,6 +3,7 @@
 
 #include "engine/base_files.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <functional>
 #include <string>
@@ -39,6 +40,7 @@ int answersIn(const LineList& phraseBase);
 // Loads each file into the working list in turn, as the menu's statistics do; throws FileError.
 // incomingCounted learns the incoming count as soon as it is known, before a reply file can fail.
 ExpressionCounts countExpressions(LineList& workingList,
-                                  const std::function<void(int incoming)>& incomingCounted = {});
+                                  const std::function<void(int incoming)>& incomingCounted = {},
+                                  const WorkingFolder& folder = {});
 
 } // namespace besedka

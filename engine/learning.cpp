@@ -63,7 +63,7 @@ void learnInPhraseBase(TurnContext& turn) {
     if (holdsMarkup(turn.state.userPhrase))
         return;
     const std::string key = cp1251::upper(turn.state.userPhrase);
-    const FolderLock lock(base_files::kWords);
+    const FolderLock lock(base_files::kWords, turn.folder);
     turn.words.loadLatest();
     if (lineWithKey(turn.words, key) != 0)
         return;

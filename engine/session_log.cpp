@@ -15,13 +15,13 @@ const std::string kMargin(22, ' ');
 } // namespace
 
 void appendSessionRecord(LineList& workingList, const LineList& sessionLog, const std::string& date,
-                         const std::string& time) {
-    workingList.load(base_files::kWordsAtExit);
+                         const std::string& time, const WorkingFolder& folder) {
+    workingList.load(base_files::kWordsAtExit, folder);
     const int phrases = incomingExpressions(workingList);
 
     // Another copy may be leaving at the same moment: its record must stay.
-    const FolderLock lock(base_files::kSessionLog);
-    workingList.load(base_files::kSessionLog);
+    const FolderLock lock(base_files::kSessionLog, folder);
+    workingList.load(base_files::kSessionLog, folder);
     workingList.add("");
     workingList.add(std::string(80, '-'));
     workingList.add(kMargin + std::string(30, '_'));
@@ -33,7 +33,7 @@ void appendSessionRecord(LineList& workingList, const LineList& sessionLog, cons
     for (const auto& line : sessionLog.lines())
         workingList.add(line);
     workingList.add(std::string(53, '='));
-    workingList.save(base_files::kSessionLog);
+    workingList.save(base_files::kSessionLog, folder);
 }
 
 } // namespace besedka

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <string>
 
@@ -14,6 +15,6 @@ namespace besedka {
 // Throws FileError when "Base\Words.dat" or "Base\Log.Quorel" cannot be read (the log is
 // never created here) or the log cannot be saved; nothing is written then.
 void appendSessionRecord(LineList& workingList, const LineList& sessionLog, const std::string& date,
-                         const std::string& time);
+                         const std::string& time, const WorkingFolder& folder = {});
 
 } // namespace besedka

@@ -12,7 +12,8 @@
 
 namespace besedka {
 
-Engine::Engine(WindowObjects window) : window_(window), words_(window.workingList) {}
+Engine::Engine(DialogueObjects objects, WorkingFolder folder)
+    : objects_(objects), folder_(std::move(folder)), words_(objects.workingList, folder_) {}
 
 bool Engine::runTurn(const std::string& text, const std::string& previousTranscriptLine, Mode mode,
                      const std::string& exchangePath) {
@@ -26,29 +27,29 @@ bool Engine::runTurn(const std::string& text, const std::string& previousTranscr
 }
 
 bool Engine::greet() {
-    if (window_.random.below(3) != 0)
+    if (objects_.random.below(3) != 0)
         return false;
-    window_.workingList.load(base_files::kGreetings);
-    window_.view.setBusyCursor(true);
-    state_.reply = window_.workingList.get(window_.random.below(window_.workingList.count()));
-    window_.view.setBusyCursor(false);
+    objects_.workingList.load(base_files::kGreetings, folder_);
+    objects_.view.setBusyCursor(true);
+    state_.reply = objects_.workingList.get(objects_.random.below(objects_.workingList.count()));
+    objects_.view.setBusyCursor(false);
     saySystemLine(state_.reply);
     return true;
 }
 
 void Engine::sayFollowUpRemark() {
-    window_.view.setBusyCursor(true);
+    objects_.view.setBusyCursor(true);
     // Line 0 is never said.
-    const int count = window_.workingList.count();
+    const int count = objects_.workingList.count();
     const std::string remark =
-        count < 2 ? std::string() : window_.workingList.get(1 + window_.random.below(count - 1));
+        count < 2 ? std::string() : objects_.workingList.get(1 + objects_.random.below(count - 1));
     saySystemLine(remark);
-    window_.view.setBusyCursor(false);
+    objects_.view.setBusyCursor(false);
 }
 
 TurnContext Engine::context() {
-    return TurnContext{state_,         window_.workingList, words_,
-                       window_.random, window_.view,        learning_};
+    return TurnContext{
+        state_, objects_.workingList, words_, objects_.random, objects_.view, folder_, learning_};
 }
 
 std::string Engine::inIntendedLayout(const std::string& phrase) {
@@ -56,7 +57,7 @@ std::string Engine::inIntendedLayout(const std::string& phrase) {
         // Without the dictionary nothing is recognised, and the phrase is taken as typed.
         LineList dictionary;
         try {
-            dictionary.load(base_files::kDictionary);
+            dictionary.load(base_files::kDictionary, folder_);
         } catch (const FileError&) {
         }
         russianWords_.emplace(dictionary.lines());
@@ -70,12 +71,12 @@ void Engine::logRemark(const std::string& remark) {
 }
 
 void Engine::startTurn(const std::string& phrase, Mode mode) {
-    window_.random.reseed();
+    objects_.random.reseed();
     state_.topicMarked = false;
-    window_.view.setBusyCursor(true);
+    objects_.view.setBusyCursor(true);
     state_.userPhrase = normalisePhrase(phrase);
-    window_.view.playPhraseSound();
-    window_.view.showUserLine(state_.userPhrase);
+    objects_.view.playPhraseSound();
+    objects_.view.showUserLine(state_.userPhrase);
     // In the Cpu\Cpu mode the phrase is the other copy's reply.
     logLine(mode == Mode::CpuCpu ? Speaker::OtherCopy : Speaker::Person, state_.userPhrase);
 }
@@ -99,32 +100,32 @@ void Engine::selectReply(const std::string& previousTranscriptLine) {
 
 void Engine::finishTurn(Mode mode, const std::string& exchangePath) {
     saySystemLine(state_.reply);
-    window_.view.setBusyCursor(false);
+    objects_.view.setBusyCursor(false);
     // One turn in three leaves the follow-up remarks in the working list for the follow-up.
-    const bool followUp = window_.random.below(3) == 0;
-    window_.view.setFollowUpTimer(followUp);
+    const bool followUp = objects_.random.below(3) == 0;
+    objects_.view.setFollowUpTimer(followUp);
     if (followUp)
-        window_.workingList.load(base_files::kFollowUpRemarks);
+        objects_.workingList.load(base_files::kFollowUpRemarks, folder_);
     if (mode == Mode::CpuCpu) {
         // Under its folder's lock like every save: the exchange file may stand in Base\ too.
-        const FolderLock lock(exchangePath);
-        window_.exchangeBuffer.clear();
-        window_.exchangeBuffer.add(state_.reply);
-        window_.exchangeBuffer.save(exchangePath);
+        const FolderLock lock(exchangePath, folder_);
+        objects_.exchangeBuffer.clear();
+        objects_.exchangeBuffer.add(state_.reply);
+        objects_.exchangeBuffer.save(exchangePath, folder_);
     }
     state_.previousReply = state_.reply;
 }
 
 void Engine::saySystemLine(const std::string& line) {
-    window_.view.playSystemSound();
-    window_.view.showSystemLine(line);
+    objects_.view.playSystemSound();
+    objects_.view.showSystemLine(line);
     logLine(Speaker::Besedka, line);
 }
 
 void Engine::logLine(Speaker speaker, const std::string& line) {
-    window_.sessionLog.add((speaker == Speaker::Besedka ? kCpuPrefix : kUserPrefix) + line);
-    if (window_.history != nullptr)
-        window_.history->append(speaker, line);
+    objects_.sessionLog.add((speaker == Speaker::Besedka ? kCpuPrefix : kUserPrefix) + line);
+    if (objects_.history != nullptr)
+        objects_.history->append(speaker, line);
 }
 
 } // namespace besedka

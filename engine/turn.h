@@ -62,7 +62,7 @@ public:
 };
 
 // The objects the engine works on; whoever drives the engine owns them all.
-struct WindowObjects {
+struct DialogueObjects {
     // Shared with every other part that loads a knowledge file.
     LineList& workingList;
     // What was said since the dialogue began.
@@ -76,10 +76,10 @@ struct WindowObjects {
 };
 
 // The dialogue engine: one turn from a phrase to a reply, and the remarks the system makes
-// around it. Files are found in "Base\" under the current directory.
+// around it. Files are found in "Base\" of the working folder.
 class Engine {
 public:
-    explicit Engine(WindowObjects window);
+    explicit Engine(DialogueObjects objects, WorkingFolder folder = {});
 
     TurnState& state() { return state_; }
     const TurnState& state() const { return state_; }
@@ -122,7 +122,8 @@ private:
     // The phrase as the person meant it, should it have been typed in the wrong layout.
     std::string inIntendedLayout(const std::string& phrase);
 
-    WindowObjects window_;
+    DialogueObjects objects_;
+    WorkingFolder folder_;
     TurnState state_;
     WordsFile words_;
     bool learning_ = true;

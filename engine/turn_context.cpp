@@ -6,15 +6,15 @@
 namespace besedka {
 
 std::string TurnContext::randomLineOf(const std::string& path) {
-    workingList.load(path);
+    workingList.load(path, folder);
     return workingList.get(random.below(workingList.count()));
 }
 
 void TurnContext::appendTo(const std::string& path, const std::string& line) {
-    const FolderLock lock(path);
-    workingList.load(path);
+    const FolderLock lock(path, folder);
+    workingList.load(path, folder);
     workingList.add(line);
-    workingList.save(path);
+    workingList.save(path, folder);
 }
 
 } // namespace besedka

@@ -16,7 +16,8 @@ struct TurnContext {
     WordsFile& words;
     RandomSource& random;
     TurnView& view;
-    bool learning = true; // false: the turn changes no file
+    const WorkingFolder& folder; // where the knowledge files are
+    bool learning = true;        // false: the turn changes no file
 
     // A random line 0 .. count-1 of the file (the empty line when it has none).
     std::string randomLineOf(const std::string& path);

@@ -10,7 +10,8 @@
 
 namespace besedka {
 
-WordsFile::WordsFile(LineList& workingList) : workingList_(workingList) {}
+WordsFile::WordsFile(LineList& workingList, WorkingFolder folder)
+    : workingList_(workingList), folder_(std::move(folder)) {}
 
 void WordsFile::load() {
     Identity onDisk;
@@ -25,7 +26,7 @@ void WordsFile::load() {
 }
 
 void WordsFile::save() {
-    workingList_.save(base_files::kWords);
+    workingList_.save(base_files::kWords, folder_);
     // The working list is what the file now holds: the next load needs no reading.
     cacheValid_ = identityOnDisk(identity_);
 }
@@ -56,9 +57,9 @@ void WordsFile::moveToEnd(int index, std::string replacement) {
     heldVersion_ = workingList_.version();
 }
 
-bool WordsFile::identityOnDisk(Identity& out) {
+bool WordsFile::identityOnDisk(Identity& out) const {
     struct stat st {};
-    if (::stat(paths::resolve(base_files::kWords).c_str(), &st) != 0)
+    if (::stat(folder_.resolve(base_files::kWords).c_str(), &st) != 0)
         return false;
     out.device = st.st_dev;
     out.inode = st.st_ino;
@@ -73,7 +74,7 @@ void WordsFile::readFromDisk() {
     // Taken before reading, so a change made while reading is seen at the next load.
     Identity before;
     const bool known = identityOnDisk(before);
-    workingList_.load(base_files::kWords);
+    workingList_.load(base_files::kWords, folder_);
     cachedLines_ = workingList_.lines();
     lines_.clear();
     lines_.reserve(cachedLines_.size());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <cstdint>
 #include <optional>
@@ -26,7 +27,8 @@ public:
         std::size_t caret = 0; // index of the first '^': the key is the text before it
     };
 
-    explicit WordsFile(LineList& workingList);
+    // The file is "Base\Words.Dat" of the folder.
+    explicit WordsFile(LineList& workingList, WorkingFolder folder = {});
 
     // Loads the file into the working list. Throws FileError when it cannot be read.
     void load();
@@ -64,11 +66,12 @@ private:
         std::int64_t modifiedSeconds = 0, modifiedNanoseconds = 0;
         bool operator==(const Identity&) const = default;
     };
-    static bool identityOnDisk(Identity& out);
+    bool identityOnDisk(Identity& out) const;
     void readFromDisk();
     static Line parse(std::string_view wholeText);
 
     LineList& workingList_;
+    WorkingFolder folder_;
     std::vector<std::string> cachedLines_; // the file's lines as last read or written
     std::vector<Line> lines_;              // parsed, index for index
     Identity identity_;

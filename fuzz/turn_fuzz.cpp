@@ -9,6 +9,7 @@
 #include "platform/core/cp1251.h"
 #include "platform/core/file_error.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,25 +27,27 @@ constexpr int kMostTurns = 16;
 
 const char* const kWords = "Base\\Words.Dat";
 
-void writeFile(const char* name, std::initializer_list<const char*> utf8Lines) {
+void writeFile(const besedka::WorkingFolder& folder, const char* name,
+               std::initializer_list<const char*> utf8Lines) {
     std::vector<std::string> lines;
     for (const char* line : utf8Lines)
         lines.push_back(besedka::cp1251::fromUtf8(line));
-    LineList(std::move(lines)).save(std::string("Base\\") + name);
+    LineList(std::move(lines)).save(std::string("Base\\") + name, folder);
 }
 
 // A phrase base with a branch, an open key and a farewell, and reply files that ask and do not.
-void writeSmallBase() {
-    writeFile("Words.Dat", {"Фразы", "ПРИВЕТ^Привет!;Как ты?;", "_ХОРОШО^Рада.;", "ТЫ КТО?^",
-                            "ПОКА^До встречи!;@", "ЧТО^Что?;"});
-    writeFile("Povtor.Dat", {"Ты повторяешься."});
-    writeFile("X.Dat", {"Не ругайся."});
-    writeFile("Collection.Dat", {});
-    writeFile("BigString.Dat", {"Слишком длинно."});
-    writeFile("W1.Dat", {"Не знаю.", "А ты?"});
-    writeFile("W2.Dat", {"Понятно.", "Почему?"});
-    writeFile("AI.dat", {"-", "Кстати."});
-    writeFile("Begin.dat", {"Здравствуй!"});
+void writeSmallBase(const besedka::WorkingFolder& folder) {
+    writeFile(folder, "Words.Dat",
+              {"Фразы", "ПРИВЕТ^Привет!;Как ты?;", "_ХОРОШО^Рада.;", "ТЫ КТО?^",
+               "ПОКА^До встречи!;@", "ЧТО^Что?;"});
+    writeFile(folder, "Povtor.Dat", {"Ты повторяешься."});
+    writeFile(folder, "X.Dat", {"Не ругайся."});
+    writeFile(folder, "Collection.Dat", {});
+    writeFile(folder, "BigString.Dat", {"Слишком длинно."});
+    writeFile(folder, "W1.Dat", {"Не знаю.", "А ты?"});
+    writeFile(folder, "W2.Dat", {"Понятно.", "Почему?"});
+    writeFile(folder, "AI.dat", {"-", "Кстати."});
+    writeFile(folder, "Begin.dat", {"Здравствуй!"});
 }
 
 // Each phrase as typed in the input line; markup characters too, as an exchange file brings them.
@@ -59,15 +62,15 @@ std::vector<std::string> phrasesOf(std::string_view bytes) {
     return phrases;
 }
 
-void checkBase() {
+void checkBase(const besedka::WorkingFolder& folder) {
     LineList base;
-    base.load(kWords);
+    base.load(kWords, folder);
     for (int i = 1; i < base.count(); ++i) {
         if (!besedka::problemsOf(base.get(i)).empty())
             std::abort();
     }
     for (const char* name : {"Base\\W1.Dat", "Base\\W2.Dat", "Base\\Collection.Dat"})
-        LineList().load(name);
+        LineList().load(name, folder);
 }
 
 // A fresh folder with Base\ in it for the run, removed at its end. In memory where the system
@@ -89,34 +92,27 @@ public:
     std::filesystem::path path;
 };
 
-// The engine works in the current folder; libFuzzer reads and writes its corpus and artifacts by
-// paths that may be relative. Each input works in the fuzz folder, and only while it runs.
-class InFuzzFolder {
-public:
-    InFuzzFolder() : previous_(std::filesystem::current_path()) {
-        static const FuzzFolder folder;
-        std::filesystem::current_path(folder.path);
-    }
-    ~InFuzzFolder() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
+// One folder for the whole run; every input starts from the same small base.
+const besedka::WorkingFolder& fuzzFolder() {
+    static const FuzzFolder folder;
+    static const besedka::WorkingFolder working(folder.path);
+    return working;
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const InFuzzFolder inFolder;
-    writeSmallBase();
+    const besedka::WorkingFolder& folder = fuzzFolder();
+    writeSmallBase(folder);
     LineList working, session, exchange;
     besedka::SeededRandom random(static_cast<std::uint32_t>(std::hash<std::string_view>()(bytes)));
     besedka::PlainView view;
-    besedka::Engine engine({working, session, exchange, random, view});
+    besedka::Engine engine({working, session, exchange, random, view}, folder);
     try {
         for (const std::string& phrase : phrasesOf(bytes))
             engine.runTurn(phrase, view.previousTranscriptLine(), besedka::Mode::CpuUser);
-        checkBase();
+        checkBase(folder);
     } catch (const besedka::FileError&) {
         // Every file the turn touches exists and can be written.
         std::abort();

@@ -26,15 +26,15 @@ SuggestionStep stepFor(int key) {
 
 } // namespace
 
-SpeedWord::SpeedWord(Controls controls)
-    : controls_(controls), suggestionCheckTimer_(1, true),
+SpeedWord::SpeedWord(Controls controls, const WorkingFolder& folder)
+    : controls_(controls), folder_(folder), suggestionCheckTimer_(1, true),
       keyDownFilter_([this](int key) { runGuarded([this, key] { stepThroughOffers(key); }); },
                      nullptr) {
     suggestionCheckTimer_.setHandler([this] { checkSuggestion(); });
 }
 
 void SpeedWord::switchSpeedWord() {
-    dictionary_.load(base_files::kDictionary);
+    dictionary_.load(base_files::kDictionary, folder_);
     QAction* speedWord = controls_.speedWordAction;
     speedWord->setChecked(!speedWord->isChecked());
     controls_.statusBar->setPanelText(0, speedWord->isChecked() ? noSuggestionText()

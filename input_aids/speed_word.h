@@ -5,6 +5,7 @@
 #include "input_aids/key_down_filter.h"
 #include "input_aids/speed_word_offer.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 #include "platform/qt/status_bar.h"
 #include "platform/qt/timer.h"
 
@@ -28,7 +29,8 @@ public:
     };
 
     // Watches every key press of the application from now on.
-    explicit SpeedWord(Controls controls);
+    // The dictionary is that of the working folder.
+    SpeedWord(Controls controls, const WorkingFolder& folder);
 
     const Timer& suggestionCheckTimer() const { return suggestionCheckTimer_; }
     // Loaded afresh at each switch.
@@ -53,6 +55,7 @@ signals:
 
 private:
     Controls controls_;
+    WorkingFolder folder_;
     LineList dictionary_;
     SpeedWordOffer offer_;
     Timer suggestionCheckTimer_;

@@ -54,7 +54,7 @@ void ExchangeMode::switchToExchangeMode() {
 }
 
 void ExchangeMode::pollExchangeFile() {
-    conversation_.exchangeBuffer().loadText(exchangePath());
+    conversation_.exchangeBuffer().loadText(exchangePath(), conversation_.folder());
     if (editor_.settings().readByTimer) {
         exchangePollTimer_.setInterval(editor_.settings().periodMs);
         controls_.enterButton->setEnabled(false);

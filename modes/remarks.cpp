@@ -28,7 +28,7 @@ void Remarks::countSilentSecond() {
     if (conversation_.idleSeconds() < threshold)
         return;
     LineList& idleRemarks = conversation_.workingList();
-    idleRemarks.load(base_files::kIdleRemarks);
+    idleRemarks.load(base_files::kIdleRemarks, conversation_.folder());
     conversation_.sayRemark(idleRemarks.get(random_.below(idleRemarks.count())));
     conversation_.restartIdleCount();
 }

@@ -48,9 +48,9 @@ QFont historyFont() {
     return font;
 }
 
-QString historyText() {
+QString historyText(const WorkingFolder& folder) {
     LineList history;
-    history.load(kHistory);
+    history.load(kHistory, folder);
     QStringList lines;
     for (const std::string& line : history.lines())
         lines.append(toQString(line));
@@ -59,8 +59,9 @@ QString historyText() {
 
 } // namespace
 
-AboutWindow::AboutWindow(ControlStates& controlStates, const QFont& font)
-    : controlStates_(controlStates) {
+AboutWindow::AboutWindow(ControlStates& controlStates, const QFont& font,
+                         const WorkingFolder& folder)
+    : controlStates_(controlStates), folder_(folder) {
     setWindowTitle(QStringLiteral("О программе"));
     // A dialog frame without a close box or system menu: only "Закрыть" leaves it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -69,7 +70,7 @@ AboutWindow::AboutWindow(ControlStates& controlStates, const QFont& font)
     setFixedSize(kClientWidth, kCreatedClientHeight);
     buildControls();
     connectHandlers();
-    runGuarded([this] { picture->setPixmap(loadPicture(kPicture)); });
+    runGuarded([this] { picture->setPixmap(loadPicture(kPicture, folder_)); });
 }
 
 void AboutWindow::buildControls() {
@@ -119,7 +120,7 @@ void AboutWindow::open() {
 
 void AboutWindow::toggleHistory() {
     // Read at every press, folding too, so that a changed file shows at the next press.
-    historyView->setPlainText(historyText());
+    historyView->setPlainText(historyText(folder_));
     int height = outerHeight() + 1;
     if (height == kUnfoldFrom)
         height = kUnfoldedHeight;

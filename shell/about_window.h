@@ -2,6 +2,7 @@
 #pragma once
 
 #include "conversation/control_states.h"
+#include "platform/core/paths.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -22,7 +23,8 @@ public:
     static constexpr int kUnfoldedHeight = 327;
 
     // Loads the picture; a missing one is reported and the window goes on without it.
-    AboutWindow(ControlStates& controlStates, const QFont& font);
+    // The picture and "ReadMe.Txt" are those of the working folder.
+    AboutWindow(ControlStates& controlStates, const QFont& font, const WorkingFolder& folder);
 
     QFrame* upperPanel = nullptr;
     QFrame* pictureFrame = nullptr;
@@ -55,6 +57,7 @@ private:
     void centreOnDesktop();
 
     ControlStates& controlStates_;
+    WorkingFolder folder_;
 };
 
 } // namespace besedka

@@ -54,7 +54,8 @@ void insertLine(QTextCursor& cursor, const FoundLine& found, bool withDay) {
 
 } // namespace
 
-HistoryWindow::HistoryWindow(const QFont& font) {
+HistoryWindow::HistoryWindow(const QFont& font, const WorkingFolder& folder)
+    : folder_(historyFolder(folder)) {
     setWindowTitle(QStringLiteral("История бесед"));
     setFont(font);
     paintBackground(this, QPalette::Window, kSilver);
@@ -94,7 +95,7 @@ void HistoryWindow::connectHandlers() {
 void HistoryWindow::open() {
     const QSignalBlocker quiet(dayList);
     dayList->clear();
-    for (const std::string& day : historyDays(historyFolder()))
+    for (const std::string& day : historyDays(folder_))
         dayList->addItem(fromUtf8(day));
     dayList->setCurrentRow(0);
     showChosenDay();
@@ -110,7 +111,7 @@ void HistoryWindow::showChosenDay() {
         return;
     }
     const std::string day = chosen->text().toStdString();
-    const auto lines = readHistoryDay(historyFolder(), day);
+    const auto lines = readHistoryDay(folder_, day);
     if (!lines) {
         showNote(QStringLiteral("Этот день прочитать не удалось."));
         return;
@@ -127,7 +128,7 @@ void HistoryWindow::search() {
         showChosenDay();
         return;
     }
-    const std::filesystem::path folder = historyFolder();
+    const std::filesystem::path& folder = folder_;
     const std::vector<FoundLine> found =
         findInHistory(folder, historyDays(folder), word.toStdString());
     if (found.empty()) {

@@ -20,7 +20,8 @@ class HistoryWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HistoryWindow(const QFont& font);
+    // The days are those of the working folder's history.
+    HistoryWindow(const QFont& font, const WorkingFolder& folder);
 
     QLineEdit* searchField = nullptr;
     QPushButton* searchButton = nullptr; // "Найти"
@@ -38,6 +39,8 @@ private:
     void connectHandlers();
     void showLines(const std::vector<FoundLine>& lines, bool withDays);
     void showNote(const QString& note);
+
+    std::filesystem::path folder_;
 };
 
 } // namespace besedka

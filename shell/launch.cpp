@@ -47,7 +47,9 @@ int talkInTerminal() {
     fs::path cli;
     try {
         cli = terminalChat();
-        start_folder::enterForThisProgram();
+        // Made ready here so that a failure is told before the chat starts; the chat finds the
+        // same folder.
+        start_folder::prepareForThisProgram();
     } catch (const FileError& error) {
         std::fprintf(stderr, "%s\n", cp1251::toUtf8(error.what()).c_str());
         return 2;

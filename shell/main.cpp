@@ -69,8 +69,8 @@ int main(int argc, char* argv[]) {
 
     std::unique_ptr<besedka::MainWindow> window;
     try {
-        besedka::start_folder::enterForThisProgram();
-        window = std::make_unique<besedka::MainWindow>(random, clock);
+        const besedka::WorkingFolder folder(besedka::start_folder::prepareForThisProgram());
+        window = std::make_unique<besedka::MainWindow>(random, clock, folder);
     } catch (const besedka::FileError& error) {
         // A working folder that cannot be made, or a sound that cannot be opened, stops start-up.
         besedka::MessageBox::showErrorAndWait(besedka::toQString(error.what()));

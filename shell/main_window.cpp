@@ -45,7 +45,8 @@ QPushButton* flatButton(QWidget* parent, const QString& text, const QRect& geome
 
 } // namespace
 
-MainWindow::MainWindow(RandomSource& random, const Clock& clock) {
+MainWindow::MainWindow(RandomSource& random, const Clock& clock, const WorkingFolder& folder)
+    : sounds_(folder) {
     setWindowTitle(caption());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -53,7 +54,7 @@ MainWindow::MainWindow(RandomSource& random, const Clock& clock) {
     setFont(QFont(defaultFont().name, defaultFont().pointSize));
     buildControls();
     menu_ = buildMainMenu(*this);
-    composeParts(random, clock);
+    composeParts(random, clock, folder);
     setFixedSize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
     connectCommands();
     // A kept Speed Word whose dictionary is gone is reported, and the rest still applies.
@@ -110,29 +111,33 @@ void MainWindow::buildControls() {
 
 // In the order the program was always created in: the conversation loads the phrase base, then
 // the editor, the About window and the keyboard follow, hidden.
-void MainWindow::composeParts(RandomSource& random, const Clock& clock) {
+void MainWindow::composeParts(RandomSource& random, const Clock& clock,
+                              const WorkingFolder& folder) {
     controlStates_ = std::make_unique<ControlStates>(ControlStates::Controls{
         this, controls_.transcript, controls_.inputLine, controls_.sayButton,
         controls_.layoutButton, controls_.enterButton, controls_.undoButton, menu_.undo});
     conversation_ = std::make_unique<Conversation>(
         Conversation::Controls{this, controls_.transcript, controls_.inputLine, controls_.sayButton,
                                controls_.statusBar},
-        sounds_, choosers_, random, clock);
-    speedWord_ = std::make_unique<SpeedWord>(SpeedWord::Controls{
-        controls_.inputLine, controls_.statusBar, menu_.speedWord, menu_.completeWord});
+        sounds_, choosers_, random, clock, folder);
+    speedWord_ =
+        std::make_unique<SpeedWord>(SpeedWord::Controls{controls_.inputLine, controls_.statusBar,
+                                                        menu_.speedWord, menu_.completeWord},
+                                    folder);
     reservedCharacterGuard_ =
         std::make_unique<ReservedCharacterGuard>(controls_.inputLine, controls_.transcript);
     layoutFix_ = std::make_unique<LayoutFix>(controls_.inputLine, sounds_.layoutConversionSound);
     remarks_ = std::make_unique<Remarks>(*conversation_, random);
-    statistics_ = std::make_unique<Statistics>(conversation_->workingList(), menu_.incomingCount,
-                                               menu_.outgoingCount, menu_.totalCount);
+    statistics_ =
+        std::make_unique<Statistics>(conversation_->workingList(), folder, menu_.incomingCount,
+                                     menu_.outgoingCount, menu_.totalCount);
     exchangeMode_ = std::make_unique<ExchangeMode>(
         ExchangeMode::Controls{controls_.transcript, controls_.inputLine, controls_.enterButton,
                                controls_.statusBar, menu_.conversationMode, menu_.exchangeMode,
                                menu_.resetSettings},
         *conversation_, *controlStates_, font());
-    aboutWindow_ = std::make_unique<AboutWindow>(*controlStates_, font());
-    historyWindow_ = std::make_unique<HistoryWindow>(font());
+    aboutWindow_ = std::make_unique<AboutWindow>(*controlStates_, font(), folder);
+    historyWindow_ = std::make_unique<HistoryWindow>(font(), folder);
     keyboard_ = std::make_unique<OnScreenKeyboard>(controls_.inputLine, *conversation_, *speedWord_,
                                                    *controlStates_, font());
     settings_ = new SettingsModel(settingsAtStart(), this);

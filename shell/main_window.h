@@ -54,8 +54,8 @@ class MainWindow : public QMainWindow {
 
 public:
     // Opens the six sounds first (a missing one throws FileError: start-up cannot go on). Files
-    // are found beside the program, in the current directory. The clock dates the history.
-    MainWindow(RandomSource& random, const Clock& clock);
+    // are found in the working folder, the current one unless given. The clock dates the history.
+    MainWindow(RandomSource& random, const Clock& clock, const WorkingFolder& folder = {});
 
     // Centred on the desktop, as the program shows it.
     void showCentred();
@@ -88,7 +88,7 @@ protected:
 
 private:
     void buildControls();
-    void composeParts(RandomSource& random, const Clock& clock);
+    void composeParts(RandomSource& random, const Clock& clock, const WorkingFolder& folder);
     void connectCommands();
     void connectSettings();
     ChosenSettings settingsAtStart() const;

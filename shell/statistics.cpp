@@ -16,16 +16,16 @@ void showCount(QAction* item, int count) {
 
 } // namespace
 
-Statistics::Statistics(LineList& workingList, QAction* incomingAction, QAction* outgoingAction,
-                       QAction* totalAction)
-    : workingList_(workingList), incomingAction_(incomingAction), outgoingAction_(outgoingAction),
-      totalAction_(totalAction), statisticsTimer_(1000, true) {
+Statistics::Statistics(LineList& workingList, const WorkingFolder& folder, QAction* incomingAction,
+                       QAction* outgoingAction, QAction* totalAction)
+    : workingList_(workingList), folder_(folder), incomingAction_(incomingAction),
+      outgoingAction_(outgoingAction), totalAction_(totalAction), statisticsTimer_(1000, true) {
     statisticsTimer_.setHandler([this] { showKnowledgeCounts(); });
 }
 
 void Statistics::showKnowledgeCounts() {
     const ExpressionCounts counts = countExpressions(
-        workingList_, [this](int incoming) { showCount(incomingAction_, incoming); });
+        workingList_, [this](int incoming) { showCount(incomingAction_, incoming); }, folder_);
     showCount(outgoingAction_, counts.outgoing);
     showCount(totalAction_, counts.total());
     statisticsTimer_.setEnabled(false);

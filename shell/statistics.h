@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 #include "platform/qt/timer.h"
 
 #include <QAction>
@@ -12,8 +13,8 @@ namespace besedka {
 // recognises, those it can say, and both together, counted once a second until a count succeeds.
 class Statistics {
 public:
-    Statistics(LineList& workingList, QAction* incomingAction, QAction* outgoingAction,
-               QAction* totalAction);
+    Statistics(LineList& workingList, const WorkingFolder& folder, QAction* incomingAction,
+               QAction* outgoingAction, QAction* totalAction);
 
     const Timer& statisticsTimer() const { return statisticsTimer_; }
 
@@ -21,6 +22,7 @@ public:
 
 private:
     LineList& workingList_;
+    WorkingFolder folder_;
     QAction* incomingAction_;
     QAction* outgoingAction_;
     QAction* totalAction_;

@@ -19,16 +19,16 @@ constexpr std::chrono::milliseconds kRetryPause{1};
 
 // The folder where a save of the file makes its temporary file: that of the linked file when the
 // file is a link, so that copies sharing one file through links in their own folders take one lock.
-std::filesystem::path folderOf(const std::string& spelledPath) {
-    const std::filesystem::path folder = savedFileOf(paths::resolve(spelledPath)).parent_path();
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = savedFileOf(file).parent_path();
     return folder.empty() ? "." : folder;
 }
 
 // The knowledge-base folder is the program's alone. Elsewhere, beside an exchange file, another
 // program may be saving a file under the same kind of name.
-bool isKnowledgeFolder(const std::filesystem::path& folder) {
+bool isKnowledgeFolder(const std::filesystem::path& folder, const WorkingFolder& working) {
     std::error_code ignored;
-    return std::filesystem::equivalent(folder, paths::resolve("Base"), ignored);
+    return std::filesystem::equivalent(folder, working.resolve("Base"), ignored);
 }
 
 // Every save in the folder makes its temporary file while it holds the lock: with the lock
@@ -46,8 +46,9 @@ void removeStaleTemporaryFiles(const std::filesystem::path& folder) {
 
 } // namespace
 
-FolderLock::FolderLock(const std::string& spelledPath, std::chrono::milliseconds patience) {
-    const std::filesystem::path folder = folderOf(spelledPath);
+FolderLock::FolderLock(const std::string& spelledPath, const WorkingFolder& working,
+                       std::chrono::milliseconds patience) {
+    const std::filesystem::path folder = folderOf(working.resolve(spelledPath));
     fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         return;
@@ -66,7 +67,7 @@ FolderLock::FolderLock(const std::string& spelledPath, std::chrono::milliseconds
             throw FileError::cannotOpen(spelledPath, FileProblem::folderLocked(), folder);
         return;
     }
-    if (isKnowledgeFolder(folder))
+    if (isKnowledgeFolder(folder, working))
         removeStaleTemporaryFiles(folder);
 }
 

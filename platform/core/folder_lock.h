@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/paths.h"
+
 #include <chrono>
 #include <string>
 
@@ -18,13 +20,18 @@ public:
     // Another copy holds the lock for one step, milliseconds; one that holds it longer is stuck.
     static constexpr std::chrono::milliseconds kPatience{3000};
 
-    // Waits for the lock of the folder of the file (spelled as the program spells paths).
+    // Waits for the lock of the folder of the file (spelled as the program spells paths) in the
+    // working folder.
     // Throws FileError "Cannot open file <spelledPath>", with the reason that another copy is
     // saving to the folder, when another process still holds it after `patience`. A folder that
     // cannot be opened or locked (a file system without locks) is worked in unlocked; the file's
     // own load or save reports what is wrong with it.
+    FolderLock(const std::string& spelledPath, const WorkingFolder& folder,
+               std::chrono::milliseconds patience = kPatience);
+    // As above, in the process's current folder.
     explicit FolderLock(const std::string& spelledPath,
-                        std::chrono::milliseconds patience = kPatience);
+                        std::chrono::milliseconds patience = kPatience)
+        : FolderLock(spelledPath, WorkingFolder(), patience) {}
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;

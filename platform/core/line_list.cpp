@@ -83,18 +83,19 @@ std::vector<std::string> documentLines(const rtf::PlainText& document) {
     return lines;
 }
 
-std::string readOrThrow(const std::string& spelledPath) {
+std::string readOrThrow(const std::string& spelledPath, const std::filesystem::path& path) {
     std::string bytes;
-    if (const int error = readFile(paths::resolve(spelledPath), bytes))
-        throw FileError::cannotOpen(spelledPath, FileProblem::ofSystemError(error));
+    if (const int error = readFile(path, bytes))
+        throw FileError::cannotOpen(spelledPath, FileProblem::ofSystemError(error), path);
     return bytes;
 }
 
-std::vector<std::string> parseOrThrow(std::string bytes, const std::string& spelledPath) {
+std::vector<std::string> parseOrThrow(std::string bytes, const std::string& spelledPath,
+                                      const std::filesystem::path& path) {
     try {
         return parseLines(std::move(bytes));
     } catch (const UnreadableContent& e) {
-        throw FileError::cannotOpen(spelledPath, e.problem());
+        throw FileError::cannotOpen(spelledPath, e.problem(), path);
     }
 }
 
@@ -118,22 +119,36 @@ std::uint64_t LineList::nextVersion() {
 }
 
 void LineList::load(const std::string& spelledPath) {
-    lines_ = parseOrThrow(readOrThrow(spelledPath), spelledPath);
-    changed();
+    load(spelledPath, WorkingFolder());
 }
 
 void LineList::loadText(const std::string& spelledPath) {
-    std::string bytes = readOrThrow(spelledPath);
+    loadText(spelledPath, WorkingFolder());
+}
+
+void LineList::save(const std::string& spelledPath) const {
+    save(spelledPath, WorkingFolder());
+}
+
+void LineList::load(const std::string& spelledPath, const WorkingFolder& folder) {
+    const std::filesystem::path path = folder.resolve(spelledPath);
+    lines_ = parseOrThrow(readOrThrow(spelledPath, path), spelledPath, path);
+    changed();
+}
+
+void LineList::loadText(const std::string& spelledPath, const WorkingFolder& folder) {
+    const std::filesystem::path path = folder.resolve(spelledPath);
+    std::string bytes = readOrThrow(spelledPath, path);
     if (bytes.find('\0') != std::string::npos) {
         clear();
         throw FileError::notText(spelledPath);
     }
-    lines_ = parseOrThrow(std::move(bytes), spelledPath);
+    lines_ = parseOrThrow(std::move(bytes), spelledPath, path);
     changed();
 }
 
-void LineList::save(const std::string& spelledPath) const {
-    const std::filesystem::path path = paths::resolve(spelledPath);
+void LineList::save(const std::string& spelledPath, const WorkingFolder& folder) const {
+    const std::filesystem::path path = folder.resolve(spelledPath);
     if (!writeFileAtomically(path, rtf::write(lines_))) {
         const int error = errno;
         throw FileError::cannotCreate(spelledPath, FileProblem::ofSystemError(error),

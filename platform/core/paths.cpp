@@ -52,8 +52,8 @@ std::string matchEntry(const fs::path& dir, const std::string& component) {
 
 } // namespace
 
-fs::path resolve(const std::string& spelled) {
-    fs::path result;
+fs::path resolve(const std::string& spelled, const fs::path& root) {
+    fs::path result = root;
     std::string rest = spelled;
     if (isDrivePath(spelled)) {
         result = fs::path("/mnt") / std::string(1, cp1251::lower(spelled[0]));

@@ -80,14 +80,11 @@ void addMissingShipped(const fs::path& shipped, const fs::path& folder) {
         throw FileError::cannotOpen(cp1251::fromUtf8(shipped.string()));
 }
 
-fs::path enter(const fs::path& shipped, const fs::path& userFolder) {
+fs::path prepare(const fs::path& shipped, const fs::path& userFolder) {
     std::error_code error;
     if (currentHoldsKnowledgeBase())
         return fs::current_path(error);
     addMissingShipped(shipped, userFolder);
-    fs::current_path(userFolder, error);
-    if (error)
-        throw FileError::cannotOpen(cp1251::fromUtf8(userFolder.string()));
     return userFolder;
 }
 
@@ -111,8 +108,8 @@ fs::path userDataFolder() {
     return userDataFolder(environment("XDG_DATA_HOME"), environment("HOME"));
 }
 
-fs::path enterForThisProgram() {
-    return enter(shippedFor(programFolder()), userDataFolder());
+fs::path prepareForThisProgram() {
+    return prepare(shippedFor(programFolder()), userDataFolder());
 }
 
 fs::path folderForThisProgram() {

@@ -25,10 +25,10 @@ bool currentHoldsKnowledgeBase();
 // or naming shipped, before anything is made, when it is no folder.
 void addMissingShipped(const std::filesystem::path& shipped, const std::filesystem::path& folder);
 
-// Makes the folder the program works in the current folder and returns it: the current folder
-// when it holds a knowledge base, else userFolder after adding what it lacks from shipped.
-std::filesystem::path enter(const std::filesystem::path& shipped,
-                            const std::filesystem::path& userFolder);
+// The folder the program works in, ready: the current folder when it holds a knowledge base,
+// else userFolder after adding what it lacks from shipped. The current folder stays as it is.
+std::filesystem::path prepare(const std::filesystem::path& shipped,
+                              const std::filesystem::path& userFolder);
 
 // The folder of the running program.
 std::filesystem::path programFolder();
@@ -41,10 +41,10 @@ std::filesystem::path shippedFor(const std::filesystem::path& programFolder);
 // The user's data folder as this process's environment names it.
 std::filesystem::path userDataFolder();
 
-// As enter, for this program with its shipped data, in the user's data folder.
-std::filesystem::path enterForThisProgram();
+// As prepare, for this program with its shipped data, in the user's data folder.
+std::filesystem::path prepareForThisProgram();
 
-// The folder enterForThisProgram would work in, found without making or entering anything.
+// The folder prepareForThisProgram would work in, found without making anything.
 std::filesystem::path folderForThisProgram();
 
 } // namespace besedka::start_folder

@@ -8,9 +8,9 @@
 
 namespace besedka {
 
-QPixmap loadPicture(const std::string& spelledPath) {
+QPixmap loadPicture(const std::string& spelledPath, const WorkingFolder& folder) {
     QPixmap picture;
-    if (!picture.load(QFile::decodeName(paths::resolve(spelledPath).c_str())))
+    if (!picture.load(QFile::decodeName(folder.resolve(spelledPath).c_str())))
         throw FileError::cannotOpen(spelledPath);
     return picture;
 }

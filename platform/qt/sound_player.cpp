@@ -28,8 +28,8 @@ bool isWaveFile(const std::filesystem::path& path) {
 
 } // namespace
 
-SoundPlayer::SoundPlayer(const std::string& spelledPath) {
-    const std::filesystem::path path = paths::resolve(spelledPath);
+SoundPlayer::SoundPlayer(const std::string& spelledPath, const WorkingFolder& folder) {
+    const std::filesystem::path path = folder.resolve(spelledPath);
     if (!isWaveFile(path))
         throw FileError::cannotOpen(spelledPath);
     effect_.setSource(QUrl::fromLocalFile(QFile::decodeName(path.c_str())));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/paths.h"
+
 #include <QSoundEffect>
 #include <string>
 
@@ -10,7 +12,8 @@ namespace besedka {
 class SoundPlayer {
 public:
     // Throws FileError "Cannot open file <spelledPath>" when the file is missing or not a WAV file.
-    explicit SoundPlayer(const std::string& spelledPath);
+    // The file is found in the working folder.
+    explicit SoundPlayer(const std::string& spelledPath, const WorkingFolder& folder = {});
 
     // Starts the sound unless it is still playing or the player is silenced; a playing sound goes
     // on undisturbed.

@@ -186,3 +186,30 @@ TEST(Paths, ComponentsMatchWithoutRegardToCase) {
     EXPECT_EQ(paths::resolve("D:\\Txt.Dat"), "/mnt/d/Txt.Dat");
     EXPECT_EQ(paths::resolve("/tmp/x"), "/tmp/x");
 }
+
+TEST(Paths, AWorkingFolderFindsFilesUnderItWhereverTheProcessStands) {
+    TempFolder working;
+    working.write("base/WORDS.dat", "x\r\n");
+    const TempFolder elsewhere;
+    const besedka::WorkingFolder folder(working.path());
+    EXPECT_EQ(folder.resolve("Base\\Words.Dat"), working.path() / "base" / "WORDS.dat");
+    EXPECT_EQ(folder.resolve("Base\\New.Dat"), working.path() / "base" / "New.Dat");
+    EXPECT_EQ(folder.resolve("D:\\Txt.Dat"), "/mnt/d/Txt.Dat");
+    EXPECT_EQ(folder.resolve("/tmp/x"), "/tmp/x");
+
+    LineList list;
+    list.load("Base\\Words.Dat", folder);
+    EXPECT_EQ(list.lines(), Lines{"x"});
+    LineList({"y"}).save("Base\\Words.Dat", folder);
+    EXPECT_EQ(working.readLines("base/WORDS.dat"), Lines{"y"});
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path()));
+
+    // Named as spelled, with the full path of the working folder's file on the reason line.
+    EXPECT_EQ(messageOf([&] { LineList().load("Base\\Gone.Dat", folder); }),
+              "Cannot open file Base\\Gone.Dat");
+    working.write("base/Cut.Dat", "{\\rtf1 {cut");
+    const std::string message = messageOf([&] { LineList().load("Base\\Cut.Dat", folder); });
+    EXPECT_TRUE(message.starts_with("Cannot open file Base\\Cut.Dat\n" +
+                                    (working.path() / "base" / "Cut.Dat").string() + ": "))
+        << message;
+}

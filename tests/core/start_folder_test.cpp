@@ -63,9 +63,9 @@ TEST(UserDataFolder, WithoutAnyHomeSaysWhichFolderItCannotMake) {
 }
 
 TEST_F(StartFolder, FreshStartCopiesEveryShippedFileIntoTheUserFolderAndWorksThere) {
-    EXPECT_EQ(start_folder::enter(shipped(), user()), user());
+    EXPECT_EQ(start_folder::prepare(shipped(), user()), user());
 
-    EXPECT_EQ(fs::current_path(), user());
+    EXPECT_EQ(fs::current_path(), folder_.path() / "start") << "the process stays where it is";
     EXPECT_EQ(entries(user()), entries(shipped())) << "nothing more, no temporary files";
     EXPECT_EQ(read("home/besedka/Base/Words.Dat"), read("shipped/Base/Words.Dat"));
     EXPECT_EQ(read("home/besedka/Sound/Close.wav"), "RIFF-sound");
@@ -75,14 +75,14 @@ TEST_F(StartFolder, FreshStartCopiesEveryShippedFileIntoTheUserFolderAndWorksThe
 }
 
 TEST_F(StartFolder, LaterStartsKeepTheUsersFilesAndAddOnlyMissingOnes) {
-    start_folder::enter(shipped(), user());
+    start_folder::prepare(shipped(), user());
     folder_.write("home/besedka/Base/Words.Dat", "what it learned");
     folder_.write("home/besedka/Base/Mine.Dat", "the user's own file");
     folder_.remove("home/besedka/Sound/Close.wav");
     folder_.write("shipped/Base/New.Dat", "shipped later");
     fs::current_path(folder_.path() / "start");
 
-    EXPECT_EQ(start_folder::enter(shipped(), user()), user());
+    EXPECT_EQ(start_folder::prepare(shipped(), user()), user());
 
     EXPECT_EQ(read("home/besedka/Base/Words.Dat"), "what it learned");
     EXPECT_EQ(read("home/besedka/Base/Mine.Dat"), "the user's own file");
@@ -93,7 +93,7 @@ TEST_F(StartFolder, LaterStartsKeepTheUsersFilesAndAddOnlyMissingOnes) {
 TEST_F(StartFolder, CopiesOfReadOnlyShippedFilesCanBeWrittenByTheUser) {
     fs::permissions(shipped() / "Base" / "Words.Dat",
                     fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    start_folder::enter(shipped(), user());
+    start_folder::prepare(shipped(), user());
     const fs::perms copied = fs::status(user() / "Base" / "Words.Dat").permissions();
     EXPECT_NE(copied & fs::perms::owner_write, fs::perms::none) << "the program saves into it";
 }
@@ -102,7 +102,7 @@ TEST_F(StartFolder, AFolderHoldingAKnowledgeBaseIsWorkedInAsItIs) {
     folder_.write("start/Base/Words.Dat", "a base of its own");
     const fs::path start = fs::current_path();
 
-    EXPECT_EQ(start_folder::enter(shipped(), user()), start);
+    EXPECT_EQ(start_folder::prepare(shipped(), user()), start);
 
     EXPECT_EQ(fs::current_path(), start);
     EXPECT_FALSE(fs::exists(user())) << "the user folder is not made";
@@ -112,13 +112,13 @@ TEST_F(StartFolder, AFolderHoldingAKnowledgeBaseIsWorkedInAsItIs) {
 
 TEST_F(StartFolder, TheKnowledgeBaseIsFoundInAnyLetterCase) {
     folder_.write("start/base/words.dat", "lower case");
-    EXPECT_EQ(start_folder::enter(shipped(), user()), fs::current_path());
+    EXPECT_EQ(start_folder::prepare(shipped(), user()), fs::current_path());
     EXPECT_FALSE(fs::exists(user()));
 }
 
 TEST_F(StartFolder, AStrayBaseFolderWithoutAPhraseBaseDoesNotCount) {
     folder_.write("start/Base/photo.jpg", "not a knowledge base");
-    EXPECT_EQ(start_folder::enter(shipped(), user()), user());
+    EXPECT_EQ(start_folder::prepare(shipped(), user()), user());
     EXPECT_EQ(read("home/besedka/Base/Words.Dat"), read("shipped/Base/Words.Dat"));
 }
 
@@ -126,7 +126,7 @@ TEST_F(StartFolder, AUserFolderThatCannotBeMadeIsReportedByName) {
     folder_.write("home", "a file where the folder should be");
     const fs::path start = fs::current_path();
     try {
-        start_folder::enter(shipped(), user());
+        start_folder::prepare(shipped(), user());
         FAIL() << "the folder cannot be made";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot create file " + user().string());
@@ -136,14 +136,14 @@ TEST_F(StartFolder, AUserFolderThatCannotBeMadeIsReportedByName) {
 
 TEST_F(StartFolder, AUserFileInTheWayOfAShippedFolderIsReportedAndKept) {
     folder_.write("home/besedka/Sound", "a file named like a shipped folder");
-    EXPECT_THROW(start_folder::enter(shipped(), user()), FileError);
+    EXPECT_THROW(start_folder::prepare(shipped(), user()), FileError);
     EXPECT_EQ(read("home/besedka/Sound"), "a file named like a shipped folder");
 }
 
 TEST_F(StartFolder, MissingShippedDataIsReported) {
     fs::remove_all(shipped());
     try {
-        start_folder::enter(shipped(), user());
+        start_folder::prepare(shipped(), user());
         FAIL() << "there is nothing to copy";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file " + shipped().string());

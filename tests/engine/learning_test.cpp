@@ -297,4 +297,26 @@ TEST_F(LearningTest, ACutPhraseBaseIsRefusedAndLeftAsItIs) {
     EXPECT_EQ(rawBytes("Words.Dat"), cut);
 }
 
+// The engine is given its folder: the process may stand anywhere else, and nothing there changes.
+TEST(EngineWorkingFolder, LearnsAndWritesTheExchangeFileInItsFolderWhereverTheProcessStands) {
+    BaseFolder base;
+    base.writeExampleBase();
+    base.write("Words.Dat", {"Фразы", "КАК ТЕБЯ ЗОВУТ?^"});
+    const TempFolder elsewhere;
+    LineList working, session, exchange;
+    ScriptedRandom random({1, 1});
+    RecordingView view;
+    Engine engine({working, session, exchange, random, view}, WorkingFolder(base.root()));
+    engine.state().previousReply = cp("Как тебя зовут?");
+
+    EXPECT_TRUE(engine.runTurn(cp("Иван."), "", Mode::CpuCpu, "talk.txt"));
+
+    EXPECT_EQ(utf(engine.state().reply), "Понятно.");
+    EXPECT_EQ(base.read("Words.Dat"), (Lines{"Фразы", "ИВАН.^", "КАК ТЕБЯ ЗОВУТ?^Иван.;"}));
+    EXPECT_EQ(base.read("W1.Dat"), (Lines{"Не знаю.", "Иван."}));
+    EXPECT_EQ(base.folder().readLines("talk.txt"), Lines{"Понятно."})
+        << "a relative exchange path is the working folder's";
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path()));
+}
+
 } // namespace besedka::test

@@ -192,6 +192,20 @@ TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
     }
 }
 
+TEST_F(StartUpTest, TheWindowWorksInTheFolderItIsGivenWhereverTheProcessStands) {
+    const TempFolder elsewhere;
+    window = std::make_unique<MainWindow>(random, clock, WorkingFolder(folder.path()));
+    window->conversation().loadKnowledgeBase();
+    EXPECT_EQ(controls().statusBar->panelText(1),
+              u"Программе известно:   [главные фразы - 2   ветки - 1]"_s);
+    window->conversation().playDialogueStartAnimation();
+    window->controlStates().updateControls();
+    say(u"Привет."_s);
+    EXPECT_EQ(boxes.texts(), QStringList()) << "the sounds, the picture and the files are found";
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "History"));
+    EXPECT_TRUE(std::filesystem::is_empty(elsewhere.path()));
+}
+
 TEST_F(StartUpTest, ControlStatesFollowTheInputAndTheTranscript) {
     openReady();
     EXPECT_FALSE(controls().sayButton->isEnabled());

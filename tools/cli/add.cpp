@@ -135,14 +135,14 @@ std::vector<AuthoringWarning> silencedBy(const std::vector<std::string>& base,
 }
 
 // What an author should still look at in the topic's lines once it is in.
-void printTopicWarnings(const std::vector<std::string>& merged, std::size_t at,
-                        std::size_t topicSize) {
+void printTopicWarnings(const WorkingFolder& folder, const std::vector<std::string>& merged,
+                        std::size_t at, std::size_t topicSize) {
     std::vector<AuthoringWarning> warnings = keysWithOuterSpaces(merged);
     for (auto& warning : keysWithoutYoTwin(merged))
         warnings.push_back(std::move(warning));
     LineList dictionary;
     try {
-        dictionary.load(base_files::kDictionary);
+        dictionary.load(base_files::kDictionary, folder);
         for (auto& warning : keyWordsInsideOtherWords(merged, dictionary.lines()))
             warnings.push_back(std::move(warning));
     } catch (const FileError&) {
@@ -160,12 +160,13 @@ void printTopicWarnings(const std::vector<std::string>& merged, std::size_t at,
 
 // One attempt on the phrase base as it is now; nothing when a learning step changed it before
 // the save.
-std::optional<int> addOnce(const std::vector<std::string>& topic, const AddOptions& options) {
+std::optional<int> addOnce(const WorkingFolder& folder, const std::vector<std::string>& topic,
+                           const AddOptions& options) {
     const std::string path = base_files::kWords;
-    const auto asRead = bytesOnDisk(path);
+    const auto asRead = bytesOnDisk(path, folder);
     if (!asRead)
         throw FileError::cannotOpen(path);
-    const std::vector<std::string> base = linesOf(*asRead, path);
+    const std::vector<std::string> base = linesOf(*asRead, path, folder);
     const Placement place = placeIn(base, options.afterLine);
     if (!place.problem.empty())
         return trouble("nothing added: " + place.problem);
@@ -180,12 +181,12 @@ std::optional<int> addOnce(const std::vector<std::string>& topic, const AddOptio
                     options.topic.c_str());
         return kFindings;
     }
-    if (saveOverWhatWasRead(path, asRead, merged) == SaveOutcome::ChangedMeanwhile)
+    if (saveOverWhatWasRead(path, asRead, merged, folder) == SaveOutcome::ChangedMeanwhile)
         return std::nullopt;
     std::printf("added %zu lines of %s after line %zu, as lines %zu to %zu\n%s\n", topic.size(),
                 options.topic.c_str(), place.at, place.at + 1, place.at + topic.size(),
                 cp1251::toUtf8(savedReport(path, asRead, merged.size())).c_str());
-    printTopicWarnings(merged, place.at, topic.size());
+    printTopicWarnings(folder, merged, place.at, topic.size());
     return kFine;
 }
 
@@ -202,10 +203,11 @@ int runAdd(const std::vector<std::string>& args) {
             return kFindings;
         }
         // The topic was read where the user stands; the base is the desktop program's.
-        if (!enterKnowledgeFolder())
+        const auto folder = knowledgeFolder();
+        if (!folder)
             return kTrouble;
         for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            if (const auto status = addOnce(*topic, *options))
+            if (const auto status = addOnce(*folder, *topic, *options))
                 return *status;
         }
     } catch (const FileError& e) {

@@ -168,13 +168,14 @@ void waitFor(std::chrono::duration<double> period) {
             kSlice, until - std::chrono::steady_clock::now()));
 }
 
-// A relative exchange path names a file where the user stood when the chat entered another
-// folder for its knowledge base.
-std::string fromFolderLeft(const std::filesystem::path& left, const std::string& spelledPath) {
+// A relative exchange path names a file where the user stands, also when the knowledge base,
+// which the engine finds the exchange file in, is elsewhere.
+std::string whereUserStands(const WorkingFolder& folder, const std::string& spelledPath) {
     std::error_code error;
-    if (paths::resolve(spelledPath).is_absolute() || left == std::filesystem::current_path(error))
+    const std::filesystem::path here = std::filesystem::current_path(error);
+    if (paths::resolve(spelledPath).is_absolute() || folder.root() == here)
         return spelledPath;
-    return cp1251::fromUtf8(left.string()) + '/' + spelledPath;
+    return cp1251::fromUtf8(here.string()) + '/' + spelledPath;
 }
 
 // The main window's objects and timers, played out one line of input after another.
@@ -183,10 +184,13 @@ public:
     // Without typed input, nobody is prompted.
     // Without keeping files, the knowledge base is tried without teaching it: nothing is learned,
     // collected, recorded or kept in the history; only the exchange file is written.
-    Chat(RandomSource& random, bool typedInput, bool keepsFiles)
-        : history_(clock_, [](const std::string& message) { trouble(message); }),
-          engine_({workingList_, session_, exchange_, random, view_,
-                   keepsFiles ? &history_ : nullptr}),
+    Chat(const WorkingFolder& folder, RandomSource& random, bool typedInput, bool keepsFiles)
+        : folder_(folder),
+          history_(
+              clock_, [](const std::string& message) { trouble(message); }, historyFolder(folder)),
+          engine_(
+              {workingList_, session_, exchange_, random, view_, keepsFiles ? &history_ : nullptr},
+              folder),
           forPerson_(::isatty(STDOUT_FILENO) == 1), typedInput_(typedInput),
           prompt_(typedInput && forPerson_ && ::isatty(STDIN_FILENO) == 1),
           printer_(session_, forPerson_), keepsFiles_(keepsFiles) {
@@ -225,7 +229,7 @@ public:
             if (interrupted)
                 break;
             try {
-                exchange_.loadText(exchange.path);
+                exchange_.loadText(exchange.path, folder_);
             } catch (const FileError& e) {
                 const auto now = std::chrono::steady_clock::now();
                 if (!lastReport || now - *lastReport >= std::chrono::seconds(1)) {
@@ -250,7 +254,7 @@ public:
             return;
         guarded([this] {
             const LocalMoment now = localMoment();
-            appendSessionRecord(workingList_, session_, now.date, now.time);
+            appendSessionRecord(workingList_, session_, now.date, now.time, folder_);
         });
     }
 
@@ -305,6 +309,7 @@ private:
         return true;
     }
 
+    WorkingFolder folder_;
     LineList workingList_, session_, exchange_;
     PlainView view_;
     SystemClock clock_;
@@ -324,15 +329,14 @@ int runChat(const std::vector<std::string>& args) {
     auto options = parseChatOptions(args);
     if (!options)
         return kTrouble;
-    std::error_code error;
-    const std::filesystem::path left = std::filesystem::current_path(error);
-    if (!enterKnowledgeFolder())
+    const auto folder = knowledgeFolder();
+    if (!folder)
         return kTrouble;
     if (options->exchange)
-        options->exchange->path = fromFolderLeft(left, options->exchange->path);
+        options->exchange->path = whereUserStands(*folder, options->exchange->path);
     const auto random = randomSource(options->seed);
     std::setlocale(LC_TIME, "");
-    Chat chat(*random, !options->exchange, options->learn);
+    Chat chat(*folder, *random, !options->exchange, options->learn);
     chat.greet();
     if (options->exchange) {
         stopOnInterrupt();

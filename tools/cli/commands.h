@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/paths.h"
 #include "platform/core/random_source.h"
 
 #include <charconv>
@@ -41,9 +42,9 @@ std::optional<std::uint32_t> parseSeed(const std::string& text);
 // Random choices repeatable from the seed, or drawn from the clock without one.
 std::unique_ptr<RandomSource> randomSource(std::optional<std::uint32_t> seed);
 
-// Enters the folder whose knowledge base the commands work on, as the desktop program does: the
+// The folder whose knowledge base the commands work on, as the desktop program does: the
 // current folder when it holds Base/Words.Dat, else the data folder, given the shipped files it
-// lacks. False, with the reason shown, when it cannot.
-bool enterKnowledgeFolder();
+// lacks. Nothing, with the reason shown, when it cannot be made ready.
+std::optional<WorkingFolder> knowledgeFolder();
 
 } // namespace besedka::cli

@@ -69,13 +69,12 @@ std::unique_ptr<RandomSource> randomSource(std::optional<std::uint32_t> seed) {
     return std::make_unique<ClockRandom>();
 }
 
-bool enterKnowledgeFolder() {
+std::optional<WorkingFolder> knowledgeFolder() {
     try {
-        start_folder::enterForThisProgram();
-        return true;
+        return WorkingFolder(start_folder::prepareForThisProgram());
     } catch (const FileError& e) {
         trouble(e.what());
-        return false;
+        return std::nullopt;
     }
 }
 
@@ -183,7 +182,8 @@ std::vector<std::string> sentencesOf(const std::string& utf8Path) {
 }
 
 // The author's warnings; a missing dictionary leaves out only the check that needs it.
-int printAuthoringWarnings(const std::string& path, const std::vector<std::string>& lines,
+int printAuthoringWarnings(const WorkingFolder& folder, const std::string& path,
+                           const std::vector<std::string>& lines,
                            const std::optional<std::vector<std::string>>& sentences) {
     const std::string where = cp1251::toUtf8(path);
     std::vector<AuthoringWarning> warnings;
@@ -194,11 +194,11 @@ int printAuthoringWarnings(const std::string& path, const std::vector<std::strin
     for (auto* check :
          {missingFirstLine, linesNeverAnswering, keysWithOuterSpaces, keysWithoutYoTwin})
         add(check(lines));
-    if (const auto bytes = bytesOnDisk(path))
+    if (const auto bytes = bytesOnDisk(path, folder))
         add(charactersLostOnSave(*bytes));
     LineList dictionary;
     try {
-        dictionary.load(base_files::kDictionary);
+        dictionary.load(base_files::kDictionary, folder);
         add(keyWordsInsideOtherWords(lines, dictionary.lines()));
     } catch (const FileError& e) {
         trouble(std::string(e.what()) + ": key words are not checked against the dictionary");
@@ -219,7 +219,7 @@ int runLint(const std::vector<std::string>& args) {
     const auto options = parseLintOptions(args);
     if (!options)
         return trouble("usage: besedka-cli lint [--authoring [--corpus TEXT]] [FILE]");
-    // Read where the user stands, before the knowledge folder is entered.
+    // Read where the user stands; the knowledge base is the desktop program's.
     std::optional<std::vector<std::string>> sentences;
     try {
         if (options->corpus)
@@ -227,13 +227,15 @@ int runLint(const std::vector<std::string>& args) {
     } catch (const FileError& e) {
         return trouble(e.what());
     }
-    if (!options->path && !enterKnowledgeFolder())
+    // A file named on the command line is read where the user stands.
+    const auto folder = options->path ? WorkingFolder() : knowledgeFolder();
+    if (!folder)
         return kTrouble;
     const std::string path = options->path.value_or(base_files::kWords);
     const std::string where = cp1251::toUtf8(path);
     LineList base;
     try {
-        base.load(path);
+        base.load(path, *folder);
     } catch (const FileError& e) {
         if (e.problem().kind() != FileProblem::Kind::EndsInsideGroup)
             return trouble(e.what());
@@ -263,7 +265,7 @@ int runLint(const std::vector<std::string>& args) {
     }
     if (options->authoring) {
         try {
-            findings += printAuthoringWarnings(path, base.lines(), sentences);
+            findings += printAuthoringWarnings(*folder, path, base.lines(), sentences);
         } catch (const FileError& e) {
             return trouble(e.what());
         }
@@ -274,13 +276,14 @@ int runLint(const std::vector<std::string>& args) {
 int runStats(const std::vector<std::string>& args) {
     if (!args.empty())
         return trouble("usage: besedka-cli stats");
-    if (!enterKnowledgeFolder())
+    const auto folder = knowledgeFolder();
+    if (!folder)
         return kTrouble;
     LineList workingList;
     try {
-        workingList.load(base_files::kWords);
+        workingList.load(base_files::kWords, *folder);
         printLine(phraseCountsText(countPhrases(workingList)));
-        const ExpressionCounts counts = countExpressions(workingList);
+        const ExpressionCounts counts = countExpressions(workingList, {}, *folder);
         printLine(cp1251::fromUtf8("Входящие выражения: [") + std::to_string(counts.incoming) +
                   "]");
         printLine(cp1251::fromUtf8("Исходящие выражения: [") + std::to_string(counts.outgoing) +

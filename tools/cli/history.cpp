@@ -82,9 +82,11 @@ int runHistory(const std::vector<std::string>& args) {
     if (!options)
         return kTrouble;
     // A folder with a history of its own is read where it is, like a folder with a base.
-    if (!std::filesystem::is_directory(historyFolder()) && !enterKnowledgeFolder())
+    const bool historyHere = std::filesystem::is_directory(historyFolder());
+    const auto working = historyHere ? std::optional<WorkingFolder>(WorkingFolder()) : knowledgeFolder();
+    if (!working)
         return kTrouble;
-    const std::filesystem::path folder = historyFolder();
+    const std::filesystem::path folder = historyFolder(*working);
     const std::vector<std::string> days = historyDays(folder);
     if (days.empty())
         return trouble("no history in " + shown(folder));

@@ -15,8 +15,9 @@
 
 namespace besedka::cli {
 
-std::optional<std::string> bytesOnDisk(const std::string& spelledPath) {
-    const std::filesystem::path path = paths::resolve(spelledPath);
+std::optional<std::string> bytesOnDisk(const std::string& spelledPath,
+                                       const WorkingFolder& folder) {
+    const std::filesystem::path path = folder.resolve(spelledPath);
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return std::nullopt;
@@ -32,11 +33,12 @@ std::optional<std::string> bytesOnDisk(const std::string& spelledPath) {
     return bytes;
 }
 
-std::vector<std::string> linesOf(std::string bytes, const std::string& spelledPath) {
+std::vector<std::string> linesOf(std::string bytes, const std::string& spelledPath,
+                                 const WorkingFolder& folder) {
     try {
         return parseLines(std::move(bytes));
     } catch (const UnreadableContent& e) {
-        throw FileError::cannotOpen(spelledPath, e.problem());
+        throw FileError::cannotOpen(spelledPath, e.problem(), folder.resolve(spelledPath));
     }
 }
 
@@ -46,18 +48,19 @@ std::string backupOf(const std::string& spelledPath) {
 
 SaveOutcome saveOverWhatWasRead(const std::string& spelledPath,
                                 const std::optional<std::string>& asRead,
-                                const std::vector<std::string>& lines) {
+                                const std::vector<std::string>& lines,
+                                const WorkingFolder& folder) {
     // Never between the load and the save of a running program's learning step.
-    const FolderLock lock(spelledPath);
-    if (bytesOnDisk(spelledPath) != asRead)
+    const FolderLock lock(spelledPath, folder);
+    if (bytesOnDisk(spelledPath, folder) != asRead)
         return SaveOutcome::ChangedMeanwhile;
     if (asRead) {
-        std::filesystem::path backup = paths::resolve(spelledPath);
+        std::filesystem::path backup = folder.resolve(spelledPath);
         backup += ".bak";
         if (!writeFileAtomically(backup, *asRead))
             throw FileError::cannotCreate(backupOf(spelledPath));
     }
-    LineList(lines).save(spelledPath);
+    LineList(lines).save(spelledPath, folder);
     return SaveOutcome::Saved;
 }
 

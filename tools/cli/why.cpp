@@ -183,14 +183,15 @@ int runWhy(const std::vector<std::string>& args) {
     const auto options = parseWhyOptions(args);
     if (!options)
         return kTrouble;
-    // Read where the user stands, before the knowledge folder is entered.
+    // Read where the user stands; the knowledge base is the desktop program's.
     std::optional<std::vector<Expectation>> expectations;
     if (options->expectations && !(expectations = readExpectations(*options->expectations)))
         return kTrouble;
-    if (!enterKnowledgeFolder())
+    const auto folder = knowledgeFolder();
+    if (!folder)
         return kTrouble;
     const std::unique_ptr<RandomSource> random = randomSource(options->seed);
-    DryRun dialogue(*random);
+    DryRun dialogue(*random, *folder);
     if (expectations) {
         try {
             return checkExpectations(*options->expectations, *expectations, dialogue);
