@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // besedka-cli history: the conversation history of the working folder, as a person reads it.
 #include "engine/history.h"
+
 #include "platform/core/cp1251.h"
 #include "tools/cli/commands.h"
 
@@ -83,7 +84,8 @@ int runHistory(const std::vector<std::string>& args) {
         return kTrouble;
     // A folder with a history of its own is read where it is, like a folder with a base.
     const bool historyHere = std::filesystem::is_directory(historyFolder());
-    const auto working = historyHere ? std::optional<WorkingFolder>(WorkingFolder()) : knowledgeFolder();
+    const auto working =
+        historyHere ? std::optional<WorkingFolder>(WorkingFolder()) : knowledgeFolder();
     if (!working)
         return kTrouble;
     const std::filesystem::path folder = historyFolder(*working);
