@@ -6,6 +6,7 @@
 #include "shell/chosen_settings.h"
 #include "window_test.h"
 
+#include <QPushButton>
 #include <QSignalSpy>
 
 namespace besedka::test {
@@ -58,6 +59,29 @@ TEST_F(KeptSettingsTest, ChoicesConfirmedAreThereAtTheNextStart) {
     EXPECT_FALSE(menu().resetSettings->isChecked());
     EXPECT_TRUE(menu().conversationMode->isChecked()) << "a start always talks to the person";
     EXPECT_TRUE(boxes.texts().isEmpty());
+}
+
+// The caption colour is chosen for each of the three buttons in turn, and each keeps its own.
+TEST_F(KeptSettingsTest, EachButtonKeepsItsOwnCaptionColourAtTheNextStart) {
+    open();
+    {
+        ChooserAnswers answers;
+        answers.confirmColor(Qt::darkRed);
+        answers.confirmColor(Qt::darkGreen);
+        answers.confirmColor(Qt::darkBlue);
+        menu().buttonTextColor->trigger();
+    }
+    restart();
+    const auto caption = [this](const QString& text) {
+        for (const auto* button : window->findChildren<QPushButton*>()) {
+            if (button->text() == text)
+                return button->palette().color(QPalette::Active, QPalette::ButtonText);
+        }
+        return QColor();
+    };
+    EXPECT_EQ(caption(u"Сказать"_s), QColor(Qt::darkRed));
+    EXPECT_EQ(caption(u"<"_s), QColor(Qt::darkGreen));
+    EXPECT_EQ(caption(u"E/R"_s), QColor(Qt::darkBlue));
 }
 
 // The settings in force are one value. Each choice that changes it, whichever part makes it, is
