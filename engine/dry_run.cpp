@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/dry_run.h"
 
-#include "engine/base_files.h"
-
 namespace besedka {
 
 namespace {
@@ -14,7 +12,7 @@ bool fromThePhraseBase(Stage stage) {
 } // namespace
 
 DryRun::DryRun(RandomSource& random, const WorkingFolder& folder)
-    : folder_(folder), engine_({workingList_, session_, exchange_, random, view_}, folder) {
+    : engine_({workingList_, session_, exchange_, random, view_}, folder) {
     engine_.setLearning(false);
 }
 
@@ -28,10 +26,7 @@ std::optional<DryRun::Answer> DryRun::say(const std::string& phrase) {
     answer.stage = state.answeredBy;
     if (fromThePhraseBase(state.answeredBy)) {
         answer.line = state.answerLine;
-        LineList words;
-        words.load(base_files::kWords, folder_);
-        const std::string text = words.get(state.answerLine);
-        answer.key = text.substr(0, text.find('^'));
+        answer.key = state.answerKey;
         answer.closes = view_.closing();
     }
     // The session buffer grows with every turn; nobody reads it here.

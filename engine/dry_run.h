@@ -36,7 +36,6 @@ public:
     void startAfresh();
 
 private:
-    WorkingFolder folder_;
     LineList workingList_, session_, exchange_;
     PlainView view_;
     Engine engine_;

@@ -42,6 +42,7 @@ bool walkBranches(TurnContext& turn) {
             ++state.branchDepth;
             state.answeredBy = Stage::BranchWalk;
             state.answerLine = state.branchLine;
+            state.answerKey = turn.words.fullKey(state.branchLine);
             return true;
         }
     }
@@ -59,6 +60,7 @@ void answerFromMainPhrase(TurnContext& turn, int index, Stage stage) {
     turn.state.branchLine = index;
     turn.state.answeredBy = stage;
     turn.state.answerLine = index;
+    turn.state.answerKey = turn.words.fullKey(index);
     turn.view.setClosingTimer(isFarewell(turn.words, index));
 }
 

@@ -84,6 +84,7 @@ void Engine::startTurn(const std::string& phrase, Mode mode) {
 void Engine::selectReply(const std::string& previousTranscriptLine) {
     TurnContext turn = context();
     state_.answerLine = 0;
+    state_.answerKey.clear();
     const auto answeredBy = [this](Stage stage) {
         state_.answeredBy = stage;
         return true;

@@ -35,6 +35,7 @@ struct TurnState {
     bool topicMarked = false;     // this turn's phrase holds a topic entry: answer, never learn
     Stage answeredBy = Stage::CatchAll; // the stage that chose this turn's reply
     std::int32_t answerLine = 0;        // the phrase-base line it came from; 0 for the other stages
+    std::string answerKey;        // that line's key, depth marks included
 };
 
 // What the window does at the steps of a turn, a greeting and a follow-up remark.

@@ -19,6 +19,12 @@ void showInputFont(QLineEdit* inputLine, const FontSpec& chosen) {
     inputLine->setFont(font);
 }
 
+// The buttons of the input row, in the order of Controls::buttons.
+constexpr QColor ChosenSettings::*kCaptions[] = {
+    &ChosenSettings::sayCaption, &ChosenSettings::undoCaption, &ChosenSettings::layoutCaption};
+
+} // namespace
+
 void rememberChoosers(ChosenSettings& chosen, const LookChoosers& choosers) {
     chosen.sharedColor = choosers.sharedColor.color();
     chosen.userLineColor = choosers.userLineColor.color();
@@ -27,12 +33,6 @@ void rememberChoosers(ChosenSettings& chosen, const LookChoosers& choosers) {
     chosen.systemLineFont = choosers.systemLineFont.font();
     chosen.inputChooserFont = choosers.inputFont.font();
 }
-
-// The buttons of the input row, in the order of Controls::buttons.
-constexpr QColor ChosenSettings::*kCaptions[] = {
-    &ChosenSettings::sayCaption, &ChosenSettings::undoCaption, &ChosenSettings::layoutCaption};
-
-} // namespace
 
 Appearance::Appearance(Controls controls, LookChoosers& choosers, ExchangeEditor& editor,
                        AboutWindow& aboutWindow, SettingsModel& settings)

@@ -17,6 +17,9 @@ namespace besedka {
 // The settings of the menu "Настройки": colours and fonts, and the reset to the values of the
 // start, whose mark any other setting takes off. Every command puts what it chose into the
 // settings in force.
+// Copies what the look's choosers hold into the chosen settings.
+void rememberChoosers(ChosenSettings& chosen, const LookChoosers& choosers);
+
 class Appearance {
 public:
     struct Controls {

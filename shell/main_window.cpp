@@ -271,12 +271,7 @@ ChosenSettings MainWindow::settingsAtStart() const {
     start.sayCaption = activeColor(controls_.sayButton, QPalette::ButtonText);
     start.undoCaption = activeColor(controls_.undoButton, QPalette::ButtonText);
     start.layoutCaption = activeColor(controls_.layoutButton, QPalette::ButtonText);
-    start.sharedColor = choosers_.sharedColor.color();
-    start.userLineColor = choosers_.userLineColor.color();
-    start.systemLineColor = choosers_.systemLineColor.color();
-    start.userLineFont = choosers_.userLineFont.font();
-    start.systemLineFont = choosers_.systemLineFont.font();
-    start.inputChooserFont = choosers_.inputFont.font();
+    rememberChoosers(start, choosers_);
     start.inputFont = fontSpecOf(controls_.inputLine->font());
     takeExchange(start, exchangeMode_->editor().settings());
     start.speedWord = menu_.speedWord->isChecked();
