@@ -4,6 +4,7 @@
 #include "input_aids/speed_word_offer.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -15,7 +16,7 @@ const std::string kDictionaryPath = BESEDKA_DATA "/Base/dictionary.dat";
 const besedka::LineList& dictionary() {
     static const besedka::LineList list = [] {
         besedka::LineList loaded;
-        loaded.load(kDictionaryPath);
+        loaded.load(kDictionaryPath, besedka::WorkingFolder::ofProcess());
         return loaded;
     }();
     return list;
@@ -47,7 +48,7 @@ void CheckNoMatch(benchmark::State& state) {
 void LoadDictionary(benchmark::State& state) {
     besedka::LineList list;
     for (auto _ : state) {
-        list.load(kDictionaryPath);
+        list.load(kDictionaryPath, besedka::WorkingFolder::ofProcess());
         benchmark::DoNotOptimize(list.count());
     }
     state.counters["entries"] = list.count();

@@ -2,6 +2,7 @@
 // Load and save of a 100,000-line phrase base, in both file forms, reported in MB/s.
 #include "bench/phrase_base_generator.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 #include "platform/core/rtf.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +26,7 @@ struct Files {
         rtfPath = (folder / "Words.rtf").string();
         plainPath = (folder / "Words.txt").string();
         const auto lines = generatePhraseBase(kLines);
-        besedka::LineList(lines).save(rtfPath);
+        besedka::LineList(lines).save(rtfPath, besedka::WorkingFolder::ofProcess());
         std::ofstream plain(plainPath, std::ios::binary);
         for (const auto& line : lines)
             plain << line << "\r\n";
@@ -44,7 +45,7 @@ const Files& files() {
 void loadAndReport(benchmark::State& state, const std::string& path, std::size_t bytes) {
     besedka::LineList list;
     for (auto _ : state) {
-        list.load(path);
+        list.load(path, besedka::WorkingFolder::ofProcess());
         benchmark::DoNotOptimize(list.count());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
@@ -60,10 +61,10 @@ void LoadPlainText(benchmark::State& state) {
 
 void SaveRtf(benchmark::State& state) {
     besedka::LineList list;
-    list.load(files().plainPath);
+    list.load(files().plainPath, besedka::WorkingFolder::ofProcess());
     const std::string target = (files().folder / "Saved.rtf").string();
     for (auto _ : state)
-        list.save(target);
+        list.save(target, besedka::WorkingFolder::ofProcess());
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * files().rtfBytes));
 }
 

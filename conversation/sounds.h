@@ -9,7 +9,7 @@ namespace besedka {
 // FileError, and start-up cannot go on.
 struct Sounds {
     // The files are those of the working folder.
-    explicit Sounds(const WorkingFolder& folder = {})
+    explicit Sounds(const WorkingFolder& folder)
         : keyClickSound("Sound\\KeyBoard.wav", folder), phraseSound("Sound\\Button3.wav", folder),
           layoutConversionSound("Sound\\Button2.wav", folder),
           dialogueStartSound("Sound\\Button1.wav", folder),

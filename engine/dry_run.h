@@ -27,7 +27,7 @@ public:
         bool closes = false; // a farewell: the program would close after the reply
     };
 
-    explicit DryRun(RandomSource& random, const WorkingFolder& folder = {});
+    explicit DryRun(RandomSource& random, const WorkingFolder& folder);
 
     // One turn, following the turns before it as the dialogue would (a repeat, a branch walk).
     // Nothing when the phrase is blank. Throws FileError when a knowledge file cannot be read.

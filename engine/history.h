@@ -24,7 +24,7 @@ enum class Speaker { Person, Besedka, OtherCopy };
 std::string speakerName(Speaker speaker);
 
 // The history folder of the working folder, its name matched as every file name of the program is.
-std::filesystem::path historyFolder(const WorkingFolder& folder = {});
+std::filesystem::path historyFolder(const WorkingFolder& folder);
 
 // One line of a day's file, in UTF-8. A line not in the history's form (the files are the user's
 // to edit) has neither time nor speaker: all of it is text.
@@ -46,8 +46,7 @@ public:
     // Told once, in Windows-1251: the first line says what cannot be written, the second why.
     using ProblemReport = std::function<void(const std::string& message)>;
 
-    HistoryWriter(const Clock& clock, ProblemReport reportProblem,
-                  std::filesystem::path folder = historyFolder());
+    HistoryWriter(const Clock& clock, ProblemReport reportProblem, std::filesystem::path folder);
 
     // The line is in the file, whole, before this returns, so whatever ends the program next
     // leaves it there; two copies in one folder never mix their lines. A line that cannot be

@@ -37,9 +37,8 @@ int answersIn(const LineList& phraseBase) {
     return answers;
 }
 
-ExpressionCounts countExpressions(LineList& workingList,
-                                  const std::function<void(int incoming)>& incomingCounted,
-                                  const WorkingFolder& folder) {
+ExpressionCounts countExpressions(LineList& workingList, const WorkingFolder& folder,
+                                  const std::function<void(int incoming)>& incomingCounted) {
     ExpressionCounts counts;
     workingList.load(base_files::kWords, folder);
     counts.incoming = incomingExpressions(workingList);

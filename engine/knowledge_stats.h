@@ -39,8 +39,7 @@ int answersIn(const LineList& phraseBase);
 
 // Loads each file into the working list in turn, as the menu's statistics do; throws FileError.
 // incomingCounted learns the incoming count as soon as it is known, before a reply file can fail.
-ExpressionCounts countExpressions(LineList& workingList,
-                                  const std::function<void(int incoming)>& incomingCounted = {},
-                                  const WorkingFolder& folder = {});
+ExpressionCounts countExpressions(LineList& workingList, const WorkingFolder& folder,
+                                  const std::function<void(int incoming)>& incomingCounted = {});
 
 } // namespace besedka

@@ -15,6 +15,6 @@ namespace besedka {
 // Throws FileError when "Base\Words.dat" or "Base\Log.Quorel" cannot be read (the log is
 // never created here) or the log cannot be saved; nothing is written then.
 void appendSessionRecord(LineList& workingList, const LineList& sessionLog, const std::string& date,
-                         const std::string& time, const WorkingFolder& folder = {});
+                         const std::string& time, const WorkingFolder& folder);
 
 } // namespace besedka

@@ -35,7 +35,7 @@ struct TurnState {
     bool topicMarked = false;     // this turn's phrase holds a topic entry: answer, never learn
     Stage answeredBy = Stage::CatchAll; // the stage that chose this turn's reply
     std::int32_t answerLine = 0;        // the phrase-base line it came from; 0 for the other stages
-    std::string answerKey;        // that line's key, depth marks included
+    std::string answerKey;              // that line's key, depth marks included
 };
 
 // What the window does at the steps of a turn, a greeting and a follow-up remark.
@@ -80,7 +80,7 @@ struct DialogueObjects {
 // around it. Files are found in "Base\" of the working folder.
 class Engine {
 public:
-    explicit Engine(DialogueObjects objects, WorkingFolder folder = {});
+    explicit Engine(DialogueObjects objects, WorkingFolder folder);
 
     TurnState& state() { return state_; }
     const TurnState& state() const { return state_; }

@@ -28,7 +28,7 @@ public:
     };
 
     // The file is "Base\Words.Dat" of the folder.
-    explicit WordsFile(LineList& workingList, WorkingFolder folder = {});
+    explicit WordsFile(LineList& workingList, WorkingFolder folder);
 
     // Loads the file into the working list. Throws FileError when it cannot be read.
     void load();

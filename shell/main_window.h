@@ -55,7 +55,7 @@ class MainWindow : public QMainWindow {
 public:
     // Opens the six sounds first (a missing one throws FileError: start-up cannot go on). Files
     // are found in the working folder, the current one unless given. The clock dates the history.
-    MainWindow(RandomSource& random, const Clock& clock, const WorkingFolder& folder = {});
+    MainWindow(RandomSource& random, const Clock& clock, const WorkingFolder& folder);
 
     // Centred on the desktop, as the program shows it.
     void showCentred();

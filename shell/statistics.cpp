@@ -25,7 +25,7 @@ Statistics::Statistics(LineList& workingList, const WorkingFolder& folder, QActi
 
 void Statistics::showKnowledgeCounts() {
     const ExpressionCounts counts = countExpressions(
-        workingList_, [this](int incoming) { showCount(incomingAction_, incoming); }, folder_);
+        workingList_, folder_, [this](int incoming) { showCount(incomingAction_, incoming); });
     showCount(outgoingAction_, counts.outgoing);
     showCount(totalAction_, counts.total());
     statisticsTimer_.setEnabled(false);

@@ -2,7 +2,6 @@
 #include "platform/core/file_error.h"
 
 #include "platform/core/cp1251.h"
-#include "platform/core/paths.h"
 
 #include <cerrno>
 
@@ -37,15 +36,13 @@ std::string reasonInUtf8(FileProblem::Kind kind, int detail) {
 
 // The reason goes under the first line with the full path: the spelled one may be relative
 // to a working folder the user does not know.
-std::string withReasonLine(const std::string& firstLine, const std::string& spelledPath,
-                           const FileProblem& why, const std::filesystem::path& where) {
+std::string withReasonLine(const std::string& firstLine, const FileProblem& why,
+                           const std::filesystem::path& where) {
     const std::string reason = why.reason();
     if (reason.empty())
         return firstLine;
     std::error_code ignored;
-    const std::filesystem::path full =
-        std::filesystem::absolute(where.empty() ? paths::resolve(spelledPath) : where, ignored)
-            .lexically_normal();
+    const std::filesystem::path full = std::filesystem::absolute(where, ignored).lexically_normal();
     return firstLine + '\n' + cp1251::fromUtf8(full.string()) + ": " + reason;
 }
 
@@ -72,8 +69,8 @@ std::string FileProblem::reason() const {
     return cp1251::fromUtf8(reasonInUtf8(kind_, detail_));
 }
 
-FileError::FileError(const std::string& firstLine, const std::string& spelledPath,
-                     const FileProblem& why, const std::filesystem::path& where)
-    : std::runtime_error(withReasonLine(firstLine, spelledPath, why, where)), problem_(why) {}
+FileError::FileError(const std::string& firstLine, const FileProblem& why,
+                     const std::filesystem::path& where)
+    : std::runtime_error(withReasonLine(firstLine, why, where)), problem_(why) {}
 
 } // namespace besedka

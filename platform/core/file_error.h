@@ -50,23 +50,29 @@ private:
 // why, a second line with the full path and the reason.
 class FileError : public std::runtime_error {
 public:
-    // `where` is the file or folder the reason is about; by default the spelled path's own.
-    static FileError cannotOpen(const std::string& spelledPath, const FileProblem& why = {},
-                                const std::filesystem::path& where = {}) {
-        return FileError("Cannot open file " + spelledPath, spelledPath, why, where);
+    static FileError cannotOpen(const std::string& spelledPath) {
+        return cannotOpen(spelledPath, {}, {});
     }
-    static FileError cannotCreate(const std::string& spelledPath, const FileProblem& why = {},
-                                  const std::filesystem::path& where = {}) {
-        return FileError("Cannot create file " + spelledPath, spelledPath, why, where);
+    // `where` is the file or folder the reason is about, as the process finds it.
+    static FileError cannotOpen(const std::string& spelledPath, const FileProblem& why,
+                                const std::filesystem::path& where) {
+        return FileError("Cannot open file " + spelledPath, why, where);
+    }
+    static FileError cannotCreate(const std::string& spelledPath) {
+        return cannotCreate(spelledPath, {}, {});
+    }
+    static FileError cannotCreate(const std::string& spelledPath, const FileProblem& why,
+                                  const std::filesystem::path& where) {
+        return FileError("Cannot create file " + spelledPath, why, where);
     }
     static FileError notText(const std::string& spelledPath) {
-        return FileError("Not a text file " + spelledPath, spelledPath, {}, {});
+        return FileError("Not a text file " + spelledPath, {}, {});
     }
 
     const FileProblem& problem() const { return problem_; }
 
 private:
-    FileError(const std::string& firstLine, const std::string& spelledPath, const FileProblem& why,
+    FileError(const std::string& firstLine, const FileProblem& why,
               const std::filesystem::path& where);
 
     FileProblem problem_;

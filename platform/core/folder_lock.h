@@ -28,10 +28,6 @@ public:
     // own load or save reports what is wrong with it.
     FolderLock(const std::string& spelledPath, const WorkingFolder& folder,
                std::chrono::milliseconds patience = kPatience);
-    // As above, in the process's current folder.
-    explicit FolderLock(const std::string& spelledPath,
-                        std::chrono::milliseconds patience = kPatience)
-        : FolderLock(spelledPath, WorkingFolder(), patience) {}
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;

@@ -118,18 +118,6 @@ std::uint64_t LineList::nextVersion() {
     return ++last;
 }
 
-void LineList::load(const std::string& spelledPath) {
-    load(spelledPath, WorkingFolder());
-}
-
-void LineList::loadText(const std::string& spelledPath) {
-    loadText(spelledPath, WorkingFolder());
-}
-
-void LineList::save(const std::string& spelledPath) const {
-    save(spelledPath, WorkingFolder());
-}
-
 void LineList::load(const std::string& spelledPath, const WorkingFolder& folder) {
     const std::filesystem::path path = folder.resolve(spelledPath);
     lines_ = parseOrThrow(readOrThrow(spelledPath, path), spelledPath, path);

@@ -20,21 +20,17 @@ public:
     LineList() = default;
     explicit LineList(std::vector<std::string> lines) : lines_(std::move(lines)) {}
 
-    // Files are found in the folder, the process's current one when none is given, and named in
-    // messages as spelled.
+    // Files are found in the folder and named in messages as spelled.
     // Replaces the content with the lines of the file, RTF or plain text.
     // Throws FileError "Cannot open file <spelledPath>" when it cannot be read, or is a damaged
     // or unconvertible document: its lines are never taken in part.
-    void load(const std::string& spelledPath);
     void load(const std::string& spelledPath, const WorkingFolder& folder);
     // As load, for a file that another program writes: one holding a NUL byte is no text, and
     // answering it would overwrite someone's data. Throws FileError "Not a text file
     // <spelledPath>" for such a file, leaving the list empty so nothing stale is answered.
-    void loadText(const std::string& spelledPath);
     void loadText(const std::string& spelledPath, const WorkingFolder& folder);
     // Writes the whole list in RTF, atomically: the file holds either the old or the new content.
     // Throws FileError "Cannot create file <spelledPath>" when it cannot be written.
-    void save(const std::string& spelledPath) const;
     void save(const std::string& spelledPath, const WorkingFolder& folder) const;
 
     int count() const { return static_cast<int>(lines_.size()); }

@@ -11,7 +11,7 @@ namespace besedka::paths {
 // "Base\Words.dat" and "base/words.DAT" name one file. A drive path "X:\rest" means /mnt/x/rest.
 // A component that does not exist keeps the spelling given, which is how a new file is named.
 // A relative path is found under root; an empty root is the process's current folder.
-std::filesystem::path resolve(const std::string& spelled, const std::filesystem::path& root = {});
+std::filesystem::path resolve(const std::string& spelled, const std::filesystem::path& root);
 
 } // namespace besedka::paths
 
@@ -21,9 +21,9 @@ namespace besedka {
 // whatever folder the process stands in. Messages keep naming files as the program spells them.
 class WorkingFolder {
 public:
-    // The process's current folder.
-    WorkingFolder() = default;
     explicit WorkingFolder(std::filesystem::path root) : root_(std::move(root)) {}
+    // Where the process stands, for the files a person names on a command line.
+    static WorkingFolder ofProcess() { return WorkingFolder({}); }
 
     // Empty for the process's current folder.
     const std::filesystem::path& root() const { return root_; }

@@ -41,7 +41,7 @@ void copyWhole(const fs::path& from, const fs::path& to) {
         throw FileError::cannotOpen(cp1251::fromUtf8(from.string()));
     // Under the folder's lock like every save: a copy already working there clears away the
     // temporary files it finds while it holds the lock.
-    const FolderLock lock(cp1251::fromUtf8(to.string()));
+    const FolderLock lock(cp1251::fromUtf8(to.string()), WorkingFolder::ofProcess());
     if (!writeFileAtomically(to, bytes))
         throw cannotCreate(to);
 }
@@ -58,7 +58,7 @@ fs::path userDataFolder(const std::string& xdgDataHome, const std::string& home)
 
 bool currentHoldsKnowledgeBase() {
     std::error_code error;
-    return fs::is_regular_file(paths::resolve("Base\\Words.Dat"), error);
+    return fs::is_regular_file(WorkingFolder::ofProcess().resolve("Base\\Words.Dat"), error);
 }
 
 void addMissingShipped(const fs::path& shipped, const fs::path& folder) {

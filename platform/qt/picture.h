@@ -10,6 +10,6 @@ namespace besedka {
 
 // A picture file of the working folder as the program spells its path ("Images\Inform.bmp"); throws
 // FileError "Cannot open file <spelledPath>" when it is missing or is no picture.
-QPixmap loadPicture(const std::string& spelledPath, const WorkingFolder& folder = {});
+QPixmap loadPicture(const std::string& spelledPath, const WorkingFolder& folder);
 
 } // namespace besedka

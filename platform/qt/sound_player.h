@@ -13,7 +13,7 @@ class SoundPlayer {
 public:
     // Throws FileError "Cannot open file <spelledPath>" when the file is missing or not a WAV file.
     // The file is found in the working folder.
-    explicit SoundPlayer(const std::string& spelledPath, const WorkingFolder& folder = {});
+    explicit SoundPlayer(const std::string& spelledPath, const WorkingFolder& folder);
 
     // Starts the sound unless it is still playing or the player is silenced; a playing sound goes
     // on undisturbed.

@@ -27,7 +27,7 @@ TEST(AtomicSave, KillAtRandomMomentsNeverLeavesAPartialFile) {
     TempFolder folder;
     const auto oldLines = generation('A', 20000);
     const auto newLines = generation('B', 15000);
-    LineList(oldLines).save("Words.Dat");
+    LineList(oldLines).save("Words.Dat", folder.working());
 
     std::mt19937 random(1207);
     std::uniform_int_distribution<int> delayMicros(0, 30000);
@@ -37,7 +37,7 @@ TEST(AtomicSave, KillAtRandomMomentsNeverLeavesAPartialFile) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (bool flip = false;; flip = !flip)
-                LineList(flip ? oldLines : newLines).save("Words.Dat");
+                LineList(flip ? oldLines : newLines).save("Words.Dat", folder.working());
         }
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicros(random)));
         ::kill(child, SIGKILL);
@@ -45,7 +45,7 @@ TEST(AtomicSave, KillAtRandomMomentsNeverLeavesAPartialFile) {
         ::waitpid(child, &status, 0);
 
         LineList onDisk;
-        onDisk.load("Words.Dat");
+        onDisk.load("Words.Dat", folder.working());
         const bool isOld = onDisk.lines() == oldLines;
         const bool isNew = onDisk.lines() == newLines;
         ASSERT_TRUE(isOld || isNew) << "round " << round << ": " << onDisk.count() << " lines";

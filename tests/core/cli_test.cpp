@@ -23,7 +23,7 @@ TEST(CliFiles, WriteThenCatRoundTripsUtf8) {
     TempFolder folder;
     const std::string text = "Заголовок\nПРИВЕТ.^Привет!;Здравствуй.;\n\n_КАК ДЕЛА?^Хорошо.;\n";
     EXPECT_EQ(cli(folder, "write 'Base\\New.Dat'", text).status, 2) << "no Base folder yet";
-    std::filesystem::create_directory("Base");
+    std::filesystem::create_directory(folder.path() / "Base");
     const ProgramRun write = cli(folder, "write 'Base\\New.Dat'", text);
     EXPECT_EQ(write.status, 0) << write.err;
     EXPECT_TRUE(folder.read("Base/New.Dat").starts_with("{\\rtf1\\ansi\\ansicpg1251"));
@@ -35,7 +35,7 @@ TEST(CliFiles, WriteThenCatRoundTripsUtf8) {
 // One stray byte once made every line be read as Windows-1251: a whole base of mojibake.
 TEST(CliFiles, WriteRefusesWhatWouldNotComeBackAsItWentInAndLeavesTheFileAlone) {
     TempFolder folder;
-    std::filesystem::create_directory("Base");
+    std::filesystem::create_directory(folder.path() / "Base");
     ASSERT_EQ(cli(folder, "write Base/W.Dat", "первая\nвторая\n").status, 0);
     const std::string before = folder.read("Base/W.Dat");
 
@@ -67,7 +67,7 @@ TEST(CliFiles, CatReadsPlainWindows1251AndReportsMissingFiles) {
 // A redirection from the wrong file, or a pipe whose writer failed, once emptied the base.
 TEST(CliFiles, WriteRefusesEmptyInputUnlessAskedAndCatRefusesWhatIsNoText) {
     TempFolder folder;
-    std::filesystem::create_directory("Base");
+    std::filesystem::create_directory(folder.path() / "Base");
     ASSERT_EQ(cli(folder, "write Base/W.Dat", "первая\n").status, 0);
     const std::string before = folder.read("Base/W.Dat");
     for (const char* args : {"write Base/W.Dat", "write --cp1251 Base/W.Dat"}) {
@@ -136,7 +136,7 @@ TEST(CliStats, CountsPhrasesAndExpressions) {
                          "Исходящие выражения: [14]\n"
                          "Итого: [17]\n");
 
-    std::filesystem::remove("Base/Pause.Dat");
+    folder.remove("Base/Pause.Dat");
     const ProgramRun missing = cli(folder, "stats");
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("Cannot open file Base\\Pause.Dat"), std::string::npos);

@@ -34,8 +34,9 @@ std::string messageOf(const std::function<void()>& action) {
 }
 
 // The message's second line: the full path and the reason.
-std::string reasonLine(const fs::path& relative, const std::string& reason) {
-    return "\n" + (fs::current_path() / relative).string() + ": " + reason;
+std::string reasonLine(const TempFolder& folder, const fs::path& relative,
+                       const std::string& reason) {
+    return "\n" + (folder.path() / relative).string() + ": " + reason;
 }
 
 Lines utf8(const Lines& lines) {
@@ -45,9 +46,9 @@ Lines utf8(const Lines& lines) {
     return out;
 }
 
-LineList loaded(const std::string& spelledPath) {
+LineList loaded(const TempFolder& folder, const std::string& spelledPath) {
     LineList list;
-    list.load(spelledPath);
+    list.load(spelledPath, folder.working());
     return list;
 }
 
@@ -67,19 +68,19 @@ TEST(MissingConverter, Windows1251NeedsNoConverterAndOtherCodePagesAreRefused) {
     TempFolder folder;
     const InjectedFault noConverter(FaultPlace::LoadConverter, ENOENT);
     folder.write("Base/Words.Dat", "Фразы\nПРИВЕТ.^Привет, ёжик — «друг» №1!;\n");
-    LineList base = loaded("Base\\Words.Dat");
-    base.save("Base\\Words.Dat");
-    EXPECT_EQ(utf8(loaded("Base\\Words.Dat").lines()),
+    LineList base = loaded(folder, "Base\\Words.Dat");
+    base.save("Base\\Words.Dat", folder.working());
+    EXPECT_EQ(utf8(loaded(folder, "Base\\Words.Dat").lines()),
               (Lines{"Фразы", "ПРИВЕТ.^Привет, ёжик — «друг» №1!;"}));
     // Plain ASCII in another code page needs no converter either.
     folder.write("Base/Latin.Dat", "{\\rtf1\\ansi\\ansicpg1252 Hello\\par}");
-    EXPECT_EQ(loaded("Base\\Latin.Dat").lines(), Lines{"Hello"});
+    EXPECT_EQ(loaded(folder, "Base\\Latin.Dat").lines(), Lines{"Hello"});
 
     folder.write("Base/Words.Dat", "{\\rtf1\\ansi\\ansicpg1252 caf\\'e9\\par}");
-    EXPECT_EQ(
-        messageOf([] { loaded("Base\\Words.Dat"); }),
-        "Cannot open file Base\\Words.Dat" +
-            reasonLine("Base/Words.Dat", "в системе нет преобразователя кодовой страницы 1252"));
+    EXPECT_EQ(messageOf([&] { loaded(folder, "Base\\Words.Dat"); }),
+              "Cannot open file Base\\Words.Dat" +
+                  reasonLine(folder, "Base/Words.Dat",
+                             "в системе нет преобразователя кодовой страницы 1252"));
     EXPECT_EQ(folder.read("Base/Words.Dat"), "{\\rtf1\\ansi\\ansicpg1252 caf\\'e9\\par}");
 }
 
@@ -117,9 +118,9 @@ TEST(CutRtfFile, IsRefusedWithWhereItEndsByTheProgramLintAndWrite) {
     const std::string whole = savedBase();
     const std::string cut = whole.substr(0, whole.rfind("\\par"));
     folder.write("Base/Words.Dat", cut);
-    EXPECT_EQ(messageOf([] { loaded("Base\\Words.Dat"); }),
+    EXPECT_EQ(messageOf([&] { loaded(folder, "Base\\Words.Dat"); }),
               "Cannot open file Base\\Words.Dat" +
-                  reasonLine("Base/Words.Dat",
+                  reasonLine(folder, "Base/Words.Dat",
                              "файл повреждён: он обрывается внутри группы, после строки 3"));
 
     const ProgramRun lint =
@@ -140,22 +141,26 @@ TEST(CutRtfFile, IsRefusedWithWhereItEndsByTheProgramLintAndWrite) {
 TEST(LinkedFile, ASaveReplacesTheLinkedFileInItsFolderAndTheLinkStays) {
     TempFolder folder;
     folder.write("Shared/Words.Dat", savedBase());
-    fs::create_directory("Base");
-    fs::create_symlink("../Shared/Words.Dat", "Base/Words.Dat");
-    LineList base = loaded("Base\\Words.Dat");
+    fs::create_directory(folder.path() / "Base");
+    fs::create_symlink("../Shared/Words.Dat", folder.path() / "Base/Words.Dat");
+    LineList base = loaded(folder, "Base\\Words.Dat");
     base.add(cp1251::fromUtf8("НОВОЕ.^"));
     {
-        const FolderLock lock("Base\\Words.Dat");
+        const FolderLock lock("Base\\Words.Dat", folder.working());
         // The lock is the shared folder's: copies linking to one file take one lock.
-        EXPECT_EQ(messageOf([] { FolderLock("Shared/Words.Dat", 0ms); }).substr(0, 30),
-                  "Cannot open file Shared/Words.");
-        base.save("Base\\Words.Dat");
+        EXPECT_EQ(
+            messageOf([&] { FolderLock("Shared/Words.Dat", folder.working(), 0ms); }).substr(0, 30),
+            "Cannot open file Shared/Words.");
+        base.save("Base\\Words.Dat", folder.working());
     }
-    EXPECT_TRUE(fs::is_symlink("Base/Words.Dat"));
-    EXPECT_EQ(fs::read_symlink("Base/Words.Dat"), "../Shared/Words.Dat");
-    EXPECT_EQ(utf8(loaded("Shared/Words.Dat").lines()).back(), "НОВОЕ.^");
-    EXPECT_EQ(std::distance(fs::directory_iterator("Base"), fs::directory_iterator()), 1);
-    EXPECT_EQ(std::distance(fs::directory_iterator("Shared"), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "Base/Words.Dat"));
+    EXPECT_EQ(fs::read_symlink(folder.path() / "Base/Words.Dat"), "../Shared/Words.Dat");
+    EXPECT_EQ(utf8(loaded(folder, "Shared/Words.Dat").lines()).back(), "НОВОЕ.^");
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(folder.path() / "Base"), fs::directory_iterator()), 1);
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(folder.path() / "Shared"), fs::directory_iterator()),
+        1);
 }
 
 TEST(StaleTemporaryFiles, AreRemovedWhenTheLockIsTakenAndOnlyThoseOfOurNaming) {
@@ -170,8 +175,8 @@ TEST(StaleTemporaryFiles, AreRemovedWhenTheLockIsTakenAndOnlyThoseOfOurNaming) {
     // Beside an exchange file, another program may save under such a name.
     folder.write("Elsewhere/.W1.Dat.x9Y8z7", "another program's save under way");
     {
-        const FolderLock exchange("Elsewhere\\talk.txt");
-        const FolderLock lock("Base\\W2.Dat");
+        const FolderLock exchange("Elsewhere\\talk.txt", folder.working());
+        const FolderLock lock("Base\\W2.Dat", folder.working());
         EXPECT_FALSE(folder.exists("Base/.Words.Dat.Ab12Cd"));
         EXPECT_FALSE(folder.exists("Base/.W1.Dat.x9Y8z7"));
     }
@@ -185,12 +190,12 @@ TEST(StaleTemporaryFiles, AreRemovedWhenTheLockIsTakenAndOnlyThoseOfOurNaming) {
 TEST(StaleTemporaryFiles, AnotherCopysLiveSaveIsKept) {
     TempFolder folder;
     folder.write("Base/Words.Dat", savedBase());
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", folder.working());
     folder.write("Base/.Words.Dat.Ab12Cd", "the other copy's save under way");
-    EXPECT_NE(messageOf([] { FolderLock("Base\\Words.Dat", 0ms); }), "no error");
+    EXPECT_NE(messageOf([&] { FolderLock("Base\\Words.Dat", folder.working(), 0ms); }), "no error");
     EXPECT_TRUE(folder.exists("Base/.Words.Dat.Ab12Cd"));
     other.kill();
-    { const FolderLock lock("Base\\Words.Dat", 0ms); }
+    { const FolderLock lock("Base\\Words.Dat", folder.working(), 0ms); }
     EXPECT_FALSE(folder.exists("Base/.Words.Dat.Ab12Cd")) << "its save was killed";
 }
 
@@ -198,45 +203,47 @@ TEST(StaleTemporaryFiles, AnotherCopysLiveSaveIsKept) {
 TEST(FailureReasons, EachSaysWhyWithTheFullPathUnderTheFirstLine) {
     TempFolder folder;
     folder.write("Base/Words.Dat", savedBase());
-    const LineList base = loaded("Base\\Words.Dat");
+    const LineList base = loaded(folder, "Base\\Words.Dat");
     const auto saveFailure = [&](FaultPlace place, int error) {
         const InjectedFault fault(place, error);
-        return messageOf([&] { base.save("Base\\Words.Dat"); });
+        return messageOf([&] { base.save("Base\\Words.Dat", folder.working()); });
     };
     const std::string cannotCreate = "Cannot create file Base\\Words.Dat";
     EXPECT_EQ(saveFailure(FaultPlace::WriteTemporary, ENOSPC),
-              cannotCreate + reasonLine("Base/Words.Dat", "нет места на устройстве"));
+              cannotCreate + reasonLine(folder, "Base/Words.Dat", "нет места на устройстве"));
     EXPECT_EQ(saveFailure(FaultPlace::CreateTemporary, EROFS),
-              cannotCreate +
-                  reasonLine("Base/Words.Dat", "файловая система доступна только для чтения"));
+              cannotCreate + reasonLine(folder, "Base/Words.Dat",
+                                        "файловая система доступна только для чтения"));
     EXPECT_EQ(saveFailure(FaultPlace::CreateTemporary, EACCES),
-              cannotCreate + reasonLine("Base/Words.Dat", "нет прав доступа"));
+              cannotCreate + reasonLine(folder, "Base/Words.Dat", "нет прав доступа"));
     EXPECT_EQ(folder.read("Base/Words.Dat"), savedBase());
-    EXPECT_EQ(std::distance(fs::directory_iterator("Base"), fs::directory_iterator()), 1)
+    EXPECT_EQ(
+        std::distance(fs::directory_iterator(folder.path() / "Base"), fs::directory_iterator()), 1)
         << "a failed save leaves no temporary file";
 
     {
         const InjectedFault unreadable(FaultPlace::OpenForReading, EACCES);
-        EXPECT_EQ(messageOf([] { loaded("Base\\Words.Dat"); }),
+        EXPECT_EQ(messageOf([&] { loaded(folder, "Base\\Words.Dat"); }),
                   "Cannot open file Base\\Words.Dat" +
-                      reasonLine("Base/Words.Dat", "нет прав доступа"));
+                      reasonLine(folder, "Base/Words.Dat", "нет прав доступа"));
     }
     // A missing file is all its first line says.
-    EXPECT_EQ(messageOf([] { loaded("Base\\W1.Dat"); }), "Cannot open file Base\\W1.Dat");
+    EXPECT_EQ(messageOf([&] { loaded(folder, "Base\\W1.Dat"); }), "Cannot open file Base\\W1.Dat");
 
-    LockHolder other("Base\\Words.Dat");
-    EXPECT_EQ(messageOf([] { FolderLock("Base\\W1.Dat", 0ms); }),
+    LockHolder other("Base\\Words.Dat", folder.working());
+    EXPECT_EQ(messageOf([&] { FolderLock("Base\\W1.Dat", folder.working(), 0ms); }),
               "Cannot open file Base\\W1.Dat" +
-                  reasonLine("Base", "другая копия Беседки сохраняет в эту папку"));
+                  reasonLine(folder, "Base", "другая копия Беседки сохраняет в эту папку"));
 }
 
 // A folder that is not flushed after the rename may lose the save in a crash: no success then.
 TEST(FailureReasons, AFolderThatCannotBeFlushedAfterTheRenameFailsTheSave) {
     TempFolder folder;
-    fs::create_directory("Base");
+    fs::create_directory(folder.path() / "Base");
     const InjectedFault fault(FaultPlace::FlushFolder, EIO);
-    EXPECT_EQ(messageOf([] { LineList(Lines{"x"}).save("Base\\W1.Dat"); }),
-              "Cannot create file Base\\W1.Dat" + reasonLine("Base/W1.Dat", "ошибка ввода-вывода"));
+    EXPECT_EQ(messageOf([&] { LineList(Lines{"x"}).save("Base\\W1.Dat", folder.working()); }),
+              "Cannot create file Base\\W1.Dat" +
+                  reasonLine(folder, "Base/W1.Dat", "ошибка ввода-вывода"));
 }
 
 } // namespace besedka::test

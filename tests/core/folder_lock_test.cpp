@@ -15,18 +15,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The first line of the message of the FileError that taking the lock throws (the second says
-// why), "no error" when it throws none.
-std::string lockError(const std::string& spelledPath) {
-    try {
-        const FolderLock lock(spelledPath, 0ms);
-    } catch (const FileError& e) {
-        const std::string message = e.what();
-        return message.substr(0, message.find('\n'));
-    }
-    return "no error";
-}
-
 std::set<std::string> namesIn(const std::filesystem::path& folder) {
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))
@@ -36,10 +24,20 @@ std::set<std::string> namesIn(const std::filesystem::path& folder) {
 
 class FolderLockTest : public ::testing::Test {
 protected:
-    FolderLockTest() {
-        std::filesystem::create_directory("Base");
-        folder.write("Base/Words.Dat", "Фразы\r\n");
+    FolderLockTest() { folder.write("Base/Words.Dat", "Фразы\r\n"); }
+
+    // The first line of the message of the FileError that taking the lock throws (the second
+    // says why), "no error" when it throws none.
+    std::string lockError(const std::string& spelledPath) const {
+        try {
+            const FolderLock lock(spelledPath, folder.working(), 0ms);
+        } catch (const FileError& e) {
+            const std::string message = e.what();
+            return message.substr(0, message.find('\n'));
+        }
+        return "no error";
     }
+
     TempFolder folder;
 };
 
@@ -47,7 +45,7 @@ protected:
 
 TEST_F(FolderLockTest, IsHeldForItsScopeOnly) {
     {
-        const FolderLock lock("Base\\Words.Dat");
+        const FolderLock lock("Base\\Words.Dat", folder.working());
         EXPECT_TRUE(lock.held());
     }
     // Released: taking it again needs no wait.
@@ -55,7 +53,7 @@ TEST_F(FolderLockTest, IsHeldForItsScopeOnly) {
 }
 
 TEST_F(FolderLockTest, AnotherProcessHoldingItKeepsEveryFileOfTheFolderWaiting) {
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", folder.working());
     EXPECT_EQ(lockError("Base\\Words.Dat"), "Cannot open file Base\\Words.Dat");
     EXPECT_EQ(lockError("base\\w1.dat"), "Cannot open file base\\w1.dat");
     // Another folder is not held.
@@ -63,22 +61,22 @@ TEST_F(FolderLockTest, AnotherProcessHoldingItKeepsEveryFileOfTheFolderWaiting) 
 }
 
 TEST_F(FolderLockTest, AKilledHolderLeavesTheFolderUsableAndNothingBehind) {
-    const auto before = namesIn("Base");
-    LockHolder other("Base\\Words.Dat");
+    const auto before = namesIn(folder.path() / "Base");
+    LockHolder other("Base\\Words.Dat", folder.working());
     other.kill();
     EXPECT_EQ(lockError("Base\\Words.Dat"), "no error");
     LineList list;
-    list.load("Base\\Words.Dat");
+    list.load("Base\\Words.Dat", folder.working());
     list.add("НОВОЕ.^");
     {
-        const FolderLock lock("Base\\Words.Dat", 0ms);
-        list.save("Base\\Words.Dat");
+        const FolderLock lock("Base\\Words.Dat", folder.working(), 0ms);
+        list.save("Base\\Words.Dat", folder.working());
     }
-    EXPECT_EQ(namesIn("Base"), before);
+    EXPECT_EQ(namesIn(folder.path() / "Base"), before);
 }
 
 TEST_F(FolderLockTest, AFolderThatCannotBeLockedIsWorkedInUnlocked) {
-    const FolderLock lock("Missing\\Words.Dat", 0ms);
+    const FolderLock lock("Missing\\Words.Dat", folder.working(), 0ms);
     EXPECT_FALSE(lock.held());
 }
 

@@ -13,6 +13,7 @@
 
 using besedka::FileError;
 using besedka::LineList;
+using besedka::test::StandingIn;
 using besedka::test::TempFolder;
 namespace cp = besedka::cp1251;
 using Lines = std::vector<std::string>;
@@ -29,8 +30,8 @@ std::string messageOf(const std::function<void()>& action) {
 }
 
 // Root may write any file, and CI runs the tests as root: there the action runs in a child that
-// has become "nobody", owner of the current folder and of all in it, and hands its message back.
-std::string messageOfUnprivileged(const std::function<void()>& action) {
+// has become "nobody", owner of the folder and of all in it, and hands its message back.
+std::string messageOfUnprivileged(const TempFolder& folder, const std::function<void()>& action) {
     if (::geteuid() != 0)
         return messageOf(action);
     const passwd* nobody = ::getpwnam("nobody");
@@ -39,8 +40,8 @@ std::string messageOfUnprivileged(const std::function<void()>& action) {
     const auto handOver = [nobody](const std::filesystem::path& path) {
         return ::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid) == 0;
     };
-    bool handedOver = handOver(".");
-    for (const auto& entry : std::filesystem::recursive_directory_iterator("."))
+    bool handedOver = handOver(folder.path());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.path()))
         handedOver = handOver(entry.path()) && handedOver;
     if (!handedOver)
         return "the folder cannot be handed to nobody";
@@ -77,8 +78,8 @@ TEST(LineListLoad, PlainTextWithEitherLineEnd) {
     folder.write("Base/crlf.Dat", cp::fromUtf8("ПРИВЕТ.^Привет!;\r\n_КАК ДЕЛА?^Хорошо.;\r\n"));
     folder.write("Base/lf.Dat", cp::fromUtf8("ПРИВЕТ.^Привет!;\n_КАК ДЕЛА?^Хорошо.;"));
     LineList crlf, lf;
-    crlf.load("Base\\crlf.Dat");
-    lf.load("Base\\lf.Dat");
+    crlf.load("Base\\crlf.Dat", folder.working());
+    lf.load("Base\\lf.Dat", folder.working());
     EXPECT_EQ(crlf.count(), 2);
     EXPECT_EQ(crlf.lines(), lf.lines());
     EXPECT_EQ(cp::toUtf8(crlf.get(1)), "_КАК ДЕЛА?^Хорошо.;");
@@ -95,7 +96,7 @@ TEST(LineListLoad, OnlyOneFinalEmptyLineIsDropped) {
     for (const auto& [bytes, lines] : cases) {
         folder.write("f.txt", bytes);
         LineList list;
-        list.load("f.txt");
+        list.load("f.txt", folder.working());
         EXPECT_EQ(list.lines(), lines) << "content of " << bytes.size() << " bytes";
     }
 }
@@ -106,9 +107,9 @@ TEST(LineListLoad, Utf8FromLinuxEditorsIsConverted) {
     folder.write("utf8.txt", "Привет\nЁлка\n");
     folder.write("cp1251.txt", cp::fromUtf8("Привет\r\nЁлка\r\n"));
     LineList bom, utf8, legacy;
-    bom.load("bom.txt");
-    utf8.load("utf8.txt");
-    legacy.load("cp1251.txt");
+    bom.load("bom.txt", folder.working());
+    utf8.load("utf8.txt", folder.working());
+    legacy.load("cp1251.txt", folder.working());
     EXPECT_EQ(bom.lines(), Lines{"ok"});
     EXPECT_EQ(utf8.lines(), legacy.lines());
     EXPECT_EQ(cp::toUtf8(utf8.get(1)), "Ёлка");
@@ -136,61 +137,69 @@ TEST(LineListSave, RoundTripsAndKeepsLongLinesWhole) {
     folder.write("Base/Words.Dat", "");
     const Lines lines = {cp::fromUtf8("Заголовок"), cp::fromUtf8("ПРИВЕТ.^Привет!;Здравствуй.;"),
                          "", std::string(5000, 'y'), " {\\} "};
-    LineList(lines).save("Base\\Words.Dat");
+    LineList(lines).save("Base\\Words.Dat", folder.working());
     EXPECT_TRUE(folder.read("Base/Words.Dat").starts_with("{\\rtf1"));
     LineList again;
-    again.load("base/words.dat");
+    again.load("base/words.dat", folder.working());
     EXPECT_EQ(again.lines(), lines);
 }
 
 TEST(LineListSave, KeepsPermissionsAndRefusesReadOnlyFiles) {
     TempFolder folder;
     folder.write("shared.Dat", "old\r\n");
-    ::chmod("shared.Dat", 0640);
-    LineList(Lines{"new"}).save("shared.Dat");
+    const std::string shared = (folder.path() / "shared.Dat").string();
+    ::chmod(shared.c_str(), 0640);
+    LineList(Lines{"new"}).save("shared.Dat", folder.working());
     struct stat st {};
-    ASSERT_EQ(::stat("shared.Dat", &st), 0);
+    ASSERT_EQ(::stat(shared.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
-    ::chmod("shared.Dat", 0440);
+    ::chmod(shared.c_str(), 0440);
     // The first line; the next names the file as the system sees it and why it refused.
-    const std::string refused =
-        messageOfUnprivileged([] { LineList(Lines{"x"}).save("shared.Dat"); });
+    const std::string refused = messageOfUnprivileged(
+        folder, [&] { LineList(Lines{"x"}).save("shared.Dat", folder.working()); });
     EXPECT_EQ(refused.substr(0, refused.find('\n')), "Cannot create file shared.Dat");
-    EXPECT_EQ(messageOf([] { LineList(Lines{"x"}).save("Missing\\Folder\\New.Dat"); }),
-              "Cannot create file Missing\\Folder\\New.Dat");
+    EXPECT_EQ(
+        messageOf([&] { LineList(Lines{"x"}).save("Missing\\Folder\\New.Dat", folder.working()); }),
+        "Cannot create file Missing\\Folder\\New.Dat");
     std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("."))
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path()))
         ++entries;
     EXPECT_EQ(entries, 1u) << "a failed save leaves no temporary file";
 }
 
 TEST(LineListErrors, MissingFilesAndFoldersAreOpenErrorsWithTheSpelledPath) {
     TempFolder folder;
-    std::filesystem::create_directory("Base");
-    EXPECT_EQ(messageOf([] { LineList().load("Base\\X.Dat"); }), "Cannot open file Base\\X.Dat");
-    EXPECT_EQ(messageOf([] { LineList().load("Base"); }), "Cannot open file Base");
+    std::filesystem::create_directory(folder.path() / "Base");
+    EXPECT_EQ(messageOf([&] { LineList().load("Base\\X.Dat", folder.working()); }),
+              "Cannot open file Base\\X.Dat");
+    EXPECT_EQ(messageOf([&] { LineList().load("Base", folder.working()); }),
+              "Cannot open file Base");
     const std::string cyrillic = cp::fromUtf8("Base\\Нет.Dat");
-    EXPECT_EQ(messageOf([&] { LineList().load(cyrillic); }), "Cannot open file " + cyrillic);
+    EXPECT_EQ(messageOf([&] { LineList().load(cyrillic, folder.working()); }),
+              "Cannot open file " + cyrillic);
 }
 
 TEST(Paths, ComponentsMatchWithoutRegardToCase) {
     TempFolder folder;
     folder.write("base/WORDS.dat", "x");
     folder.write("Данные/Файл.txt", "y");
-    namespace paths = besedka::paths;
-    EXPECT_EQ(paths::resolve("Base\\Words.Dat"), "base/WORDS.dat");
-    EXPECT_EQ(paths::resolve("BASE/words.DAT"), "base/WORDS.dat");
-    EXPECT_EQ(paths::resolve(cp::fromUtf8("данные\\ФАЙЛ.TXT")), "Данные/Файл.txt");
-    EXPECT_EQ(paths::resolve("Base\\New.Dat"), "base/New.Dat");
-    EXPECT_EQ(paths::resolve("D:\\Txt.Dat"), "/mnt/d/Txt.Dat");
-    EXPECT_EQ(paths::resolve("/tmp/x"), "/tmp/x");
+    const auto resolve = [&](const std::string& spelled) {
+        return besedka::paths::resolve(spelled, folder.path());
+    };
+    EXPECT_EQ(resolve("Base\\Words.Dat"), folder.path() / "base/WORDS.dat");
+    EXPECT_EQ(resolve("BASE/words.DAT"), folder.path() / "base/WORDS.dat");
+    EXPECT_EQ(resolve(cp::fromUtf8("данные\\ФАЙЛ.TXT")), folder.path() / "Данные/Файл.txt");
+    EXPECT_EQ(resolve("Base\\New.Dat"), folder.path() / "base/New.Dat");
+    EXPECT_EQ(resolve("D:\\Txt.Dat"), "/mnt/d/Txt.Dat");
+    EXPECT_EQ(resolve("/tmp/x"), "/tmp/x");
 }
 
 TEST(Paths, AWorkingFolderFindsFilesUnderItWhereverTheProcessStands) {
     TempFolder working;
     working.write("base/WORDS.dat", "x\r\n");
     const TempFolder elsewhere;
+    const StandingIn standing(elsewhere.path());
     const besedka::WorkingFolder folder(working.path());
     EXPECT_EQ(folder.resolve("Base\\Words.Dat"), working.path() / "base" / "WORDS.dat");
     EXPECT_EQ(folder.resolve("Base\\New.Dat"), working.path() / "base" / "New.Dat");

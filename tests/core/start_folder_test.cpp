@@ -4,6 +4,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 
 namespace fs = std::filesystem;
@@ -22,8 +23,8 @@ protected:
         folder_.write("shipped/Base/Log.Quorel", "");
         folder_.write("shipped/Sound/Close.wav", "RIFF-sound");
         folder_.write("shipped/ReadMe.Txt", "read me");
-        fs::create_directory("start");
-        fs::current_path("start");
+        fs::create_directory(folder_.path() / "start");
+        standing_.emplace(folder_.path() / "start");
     }
 
     fs::path shipped() const { return folder_.path() / "shipped"; }
@@ -39,6 +40,8 @@ protected:
     }
 
     TempFolder folder_;
+    // prepare() looks first where the program was started.
+    std::optional<besedka::test::StandingIn> standing_;
 };
 
 } // namespace

@@ -82,7 +82,7 @@ TEST_F(SafeEditTest, WriteReplacesADamagedFileAndKeepsItAsTheBackup) {
 }
 
 TEST_F(SafeEditTest, WriteDoesNotSaveOverWhatARunningCopyLearnedMeanwhile) {
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", base.working());
     Background write(base, "write Base/Words.Dat", "Фразы\nНОВОЕ.^Да.;\n", "write");
     std::this_thread::sleep_for(kSettle);
     // The learning step of the copy that holds the lock.
@@ -157,7 +157,7 @@ TEST_F(SafeEditTest, AddRefusesATopicThatBreaksTheFormatOrWouldNeverAnswer) {
 
 TEST_F(SafeEditTest, AddWaitsForALearningStepAndKeepsWhatItLearned) {
     base.folder().write("topic.txt", "ДОЖДЬ^Возьми зонт.;\n");
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", base.working());
     Background add(base, "add topic.txt", "", "add");
     std::this_thread::sleep_for(kSettle);
     EXPECT_EQ(base.read("Words.Dat"), examplePhraseBase());

@@ -30,14 +30,14 @@ template <typename Step> std::string fileErrorOf(Step step) {
     return "no error";
 }
 
-// A fresh folder with an empty Base\ in it, the current directory for the test's life.
-// Names are of files in Base\.
+// A fresh folder with an empty Base\ in it. Names are of files in Base\.
 class BaseFolder {
 public:
     BaseFolder();
 
     const std::filesystem::path& root() const { return folder_.path(); }
     const TempFolder& folder() const { return folder_; }
+    WorkingFolder working() const { return folder_.working(); }
     std::filesystem::path path(const std::string& name) const { return root() / "Base" / name; }
     // Writes Base/<name> as plain Windows-1251 text with CR LF line ends.
     void write(const std::string& name, const std::vector<std::string>& lines) const {
@@ -122,7 +122,7 @@ protected:
     LineList working, session, exchange;
     ScriptedRandom random;
     RecordingView view;
-    Engine engine{{working, session, exchange, random, view}};
+    Engine engine{{working, session, exchange, random, view}, base.working()};
 };
 
 } // namespace besedka::test

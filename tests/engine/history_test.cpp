@@ -43,8 +43,9 @@ protected:
     FixedClock clock{{2026, 12, 7, 14, 3, 27}};
     Lines problems;
     HistoryWriter history{clock,
-                          [this](const std::string& message) { problems.push_back(utf(message)); }};
-    Engine keeping{{working, session, exchange, random, view, &history}};
+                          [this](const std::string& message) { problems.push_back(utf(message)); },
+                          historyFolder(base.working())};
+    Engine keeping{{working, session, exchange, random, view, &history}, base.working()};
 };
 
 TEST_F(HistoryTest, EveryLineShownIsKeptAsItIsSaidWithItsTimeAndSpeaker) {
@@ -119,9 +120,10 @@ TEST(HistoryReading, DaysComeNewestFirstAndOnlyTheHistorysOwnFilesAreDays) {
                              "2026-12-1.txt", "2026-12-11.txt.bak"})
         folder.write(std::string("History/") + name, "12:00:00 Вы: Привет.\n");
     fs::create_directories(folder.path() / "History" / "2026-12-12.txt");
-    EXPECT_EQ(historyDays(historyFolder()), (Lines{"2026-12-10", "2026-12-07", "2025-01-31"}));
+    EXPECT_EQ(historyDays(historyFolder(folder.working())),
+              (Lines{"2026-12-10", "2026-12-07", "2025-01-31"}));
     EXPECT_EQ(historyDays(folder.path() / "Nowhere"), Lines{});
-    EXPECT_FALSE(readHistoryDay(historyFolder(), "2026-12-08"));
+    EXPECT_FALSE(readHistoryDay(historyFolder(folder.working()), "2026-12-08"));
 }
 
 TEST(HistoryReading, ALineTheUserEditedIsReadAsTextAlone) {
@@ -143,7 +145,7 @@ TEST(HistoryReading, AWordIsFoundInEveryDayWithLetterCaseAside) {
                                            "11:00:02 Беседка: Hello, Ёжик!\n\n"
                                            "заметка: ёжик\n"
                                            "11:00:03 Вы: Ежевика.\n");
-    const fs::path history = historyFolder();
+    const fs::path history = historyFolder(folder.working());
     const std::vector<FoundLine> found = findInHistory(history, historyDays(history), "ёжик");
     EXPECT_EQ(found,
               (std::vector<FoundLine>{{"2026-12-07", {"11:00:00", "Вы", "Ёжик в тумане."}},

@@ -158,7 +158,7 @@ TEST_F(LearningTest, ALineTakesNoAnswerThatWouldMakeItLongerThanReadingGivesBack
         kept.push_back(answer);
     }
     LineList words;
-    words.load("Base\\Words.Dat");
+    words.load("Base\\Words.Dat", base.working());
     const auto line =
         std::find_if(words.lines().begin(), words.lines().end(),
                      [](const std::string& text) { return text.starts_with(cp("КАК ДЕЛА?^")); });

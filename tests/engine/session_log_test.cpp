@@ -27,7 +27,9 @@ Lines recordHead(int phrases) {
 
 class SessionLogTest : public ::testing::Test {
 protected:
-    void append() { appendSessionRecord(working, session, cp("07.12.2025"), cp("10:00:00")); }
+    void append() {
+        appendSessionRecord(working, session, cp("07.12.2025"), cp("10:00:00"), base.working());
+    }
 
     BaseFolder base;
     LineList working, session;

@@ -46,7 +46,7 @@ TEST_F(EngineTest, TheReplyOfAnyStageBecomesThePreviousReply) {
 
 TEST_F(EngineTest, ACpuCpuTurnWritesItsReplyAsTheOnlyLineOfTheExchangeFile) {
     base.write("Txt.Dat", {"Привет", "вторая строка"});
-    exchange.load("Base\\Txt.Dat");
+    exchange.load("Base\\Txt.Dat", base.working());
     random.draws = {1, 0, 1};
     ASSERT_TRUE(engine.runTurn(exchange.get(0), "", Mode::CpuCpu, "Base\\Txt.Dat"));
     EXPECT_EQ(base.read("Txt.Dat"), Lines{"Привет!"});

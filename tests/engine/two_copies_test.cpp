@@ -89,7 +89,7 @@ TEST(TwoCopies, LearningIntoOneFolderAtOnceLosesNoLine) {
 TEST(TwoCopies, ACopyWaitsForTheLockAndGoesOnWhenTheHolderIsKilled) {
     BaseFolder folder;
     folder.writeExampleBase();
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", folder.working());
     Background chat(folder, "chat --seed 3", "ЪЫЪ A1.\nЪЫЪ A2.\n", "chat");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     // The first phrase is answered from W2.Dat, which the chat may not extend while it waits.
@@ -104,7 +104,7 @@ TEST(TwoCopies, ACopyWaitsForTheLockAndGoesOnWhenTheHolderIsKilled) {
 TEST(TwoCopies, WritingABaseWaitsForALearningStep) {
     BaseFolder folder;
     folder.writeExampleBase();
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", folder.working());
     Background write(folder, "write Base/Words.Dat", "Фразы\nНОВОЕ.^Да.;\n", "write");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_EQ(folder.read("Words.Dat"), examplePhraseBase());
@@ -115,7 +115,7 @@ TEST(TwoCopies, WritingABaseWaitsForALearningStep) {
 }
 
 TEST_F(EngineTest, ATurnLearnsInAFolderWhoseLockHolderWasKilled) {
-    LockHolder other("Base\\Words.Dat");
+    LockHolder other("Base\\Words.Dat", base.working());
     other.kill();
     engine.state().previousReply = cp("Как ты?");
     ASSERT_TRUE(say("ты кто такой"));

@@ -38,7 +38,7 @@ protected:
 
     BaseFolder base;
     ScriptedRandom random;
-    DryRun dialogue{random};
+    DryRun dialogue{random, base.working()};
 };
 
 TEST_F(DryRunTest, EachStageIsNamedWithTheLineAndKeyThatAnswered) {

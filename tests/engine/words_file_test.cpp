@@ -73,7 +73,7 @@ TEST_F(WordsFileTest, AChangeAfterLearningIsSeen) {
 }
 
 TEST_F(WordsFileTest, TheWorkingListHoldsTheFileAsLoadedAfterEachUse) {
-    WordsFile words(working);
+    WordsFile words(working, base.working());
     words.load();
     EXPECT_EQ(workingLines(), examplePhraseBase());
     working = LineList({cp("что-то другое")});

@@ -45,7 +45,7 @@ public:
 
 TEST_F(DialogueTest, TheShakeJumpsUpTo250TimesWithinTheJumpSquare) {
     HighestRandom highest;
-    MainWindow shaken(highest, clock);
+    MainWindow shaken(highest, clock, folder.working());
     shaken.conversation().playDialogueStartAnimation();
 
     EXPECT_EQ(highest.reseeds, 1);

@@ -115,7 +115,7 @@ TEST_F(RemarksTest, AMissingIdleFileFailsEverySecondUntilItIsBack) {
 
 TEST_F(RemarksTest, TheGreetingComesInOneDrawOfThreeAndStopsItsTimer) {
     ScriptedRandom draws({1, 2, 0});
-    MainWindow greeter(draws, clock);
+    MainWindow greeter(draws, clock, folder.working());
     greeter.remarks().startGreeting();
     greeter.remarks().greet();
     EXPECT_FALSE(greeter.remarks().greetingTimer().enabled());
@@ -133,7 +133,7 @@ TEST_F(RemarksTest, TheGreetingComesInOneDrawOfThreeAndStopsItsTimer) {
 
 TEST_F(RemarksTest, AGreetingThatCannotBeReadIsDrawnAgainAtTheNextTick) {
     ScriptedRandom draws({0, 1});
-    MainWindow greeter(draws, clock);
+    MainWindow greeter(draws, clock, folder.working());
     folder.remove("Base/Begin.dat");
     greeter.remarks().startGreeting();
     EXPECT_THROW(greeter.remarks().greet(), FileError);
@@ -144,7 +144,7 @@ TEST_F(RemarksTest, AGreetingThatCannotBeReadIsDrawnAgainAtTheNextTick) {
 
 TEST_F(RemarksTest, TheFollowUpRemarkComesAtTheSecondTickOrTheFirstAfterACarryOver) {
     openReady();
-    window->conversation().workingList().load("Base\\AI.dat");
+    window->conversation().workingList().load("Base\\AI.dat", folder.working());
     window->remarks().setFollowUpPending(true);
     window->remarks().countFollowUpWait();
     EXPECT_TRUE(transcript().isEmpty());
@@ -394,10 +394,8 @@ TEST_F(ModesTest, TwoCopiesTalkThroughOneFile) {
     secondFolder.writeLines("Base/Words.Dat", {"БАЗА ФРАЗ", "ПРИВЕТ, ЧЕЛОВЕК!^Как дела?;",
                                                "ХОРОШО.^Привет, человек!;"});
     SeededRandom secondRandom(7);
-    MainWindow second(secondRandom, clock);
-    std::filesystem::current_path(folder.path());
+    MainWindow second(secondRandom, clock, secondFolder.working());
     openReady();
-    std::filesystem::current_path(secondFolder.path());
     second.conversation().loadKnowledgeBase();
     second.conversation().playDialogueStartAnimation();
 
@@ -405,20 +403,13 @@ TEST_F(ModesTest, TwoCopiesTalkThroughOneFile) {
     confirmPath(second, QString::fromStdString(path));
     for (MainWindow* copy : {window.get(), &second})
         confirmTimerTrigger(*copy, 1);
-    auto tick = [](MainWindow& copy, const WorkFolder& in) {
-        std::filesystem::current_path(in.path());
-        copy.exchangeMode().pollExchangeFile();
-    };
-    std::filesystem::current_path(folder.path());
     menu().exchangeMode->trigger();
-    std::filesystem::current_path(secondFolder.path());
     second.menu().exchangeMode->trigger();
 
     for (int round = 0; round < 2; ++round) {
-        tick(*window, folder);
-        tick(second, secondFolder);
+        window->exchangeMode().pollExchangeFile();
+        second.exchangeMode().pollExchangeFile();
     }
-    std::filesystem::current_path(folder.path());
     EXPECT_EQ(transcript().mid(1),
               (QStringList{u"Привет."_s, u"Привет, человек!"_s, u"Как дела?"_s, u"Хорошо."_s}));
     QStringList secondTranscript;

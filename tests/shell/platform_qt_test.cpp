@@ -11,8 +11,8 @@
 
 #include <QFontDialog>
 #include <gtest/gtest.h>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace besedka::test {
 namespace {
@@ -142,14 +142,14 @@ TEST(SoundPlayerTest, OnlyAReadableWaveFileCanBeOpened) {
     folder.writeLines("Sound/Text.wav", {"not a sound"});
     for (const char* spelled : {"Sound\\Missing.wav", "Sound\\Text.wav"}) {
         try {
-            SoundPlayer player(spelled);
+            SoundPlayer player(spelled, folder.working());
             ADD_FAILURE() << spelled << " was opened";
         } catch (const FileError& error) {
             EXPECT_EQ(std::string(error.what()), std::string("Cannot open file ") + spelled);
         }
     }
 
-    SoundPlayer click("Sound\\keyboard.WAV");
+    SoundPlayer click("Sound\\keyboard.WAV", folder.working());
     click.play();
     click.play();
     EXPECT_EQ(click.playRequests(), 2);

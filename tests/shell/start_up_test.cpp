@@ -185,7 +185,7 @@ TEST_F(StartUpTest, AMissingPhraseBaseIsReportedAndNeverLocksTheInput) {
 TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
     folder.remove("Sound/Close.wav");
     try {
-        MainWindow unopened(random, clock);
+        MainWindow unopened(random, clock, folder.working());
         ADD_FAILURE() << "the window opened without its closing sound";
     } catch (const FileError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot open file Sound\\Close.wav");
@@ -194,7 +194,8 @@ TEST_F(StartUpTest, AMissingSoundStopsStartUpNamingTheFile) {
 
 TEST_F(StartUpTest, TheWindowWorksInTheFolderItIsGivenWhereverTheProcessStands) {
     const TempFolder elsewhere;
-    window = std::make_unique<MainWindow>(random, clock, WorkingFolder(folder.path()));
+    const StandingIn standing(elsewhere.path());
+    window = std::make_unique<MainWindow>(random, clock, folder.working());
     window->conversation().loadKnowledgeBase();
     EXPECT_EQ(controls().statusBar->panelText(1),
               u"Программе известно:   [главные фразы - 2   ветки - 1]"_s);

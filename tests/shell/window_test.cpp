@@ -17,7 +17,7 @@ WindowTest::~WindowTest() {
 }
 
 MainWindow& WindowTest::open() {
-    window = std::make_unique<MainWindow>(random, clock);
+    window = std::make_unique<MainWindow>(random, clock, folder.working());
     window->showCentred();
     QApplication::setActiveWindow(window.get());
     return *window;

@@ -5,9 +5,8 @@
 
 namespace besedka::test {
 
-// A fresh working folder, the current directory for its lifetime, as the program finds its
-// files beside it: a small knowledge base in Base\, six short sounds in Sound\ and the About
-// window's picture in Images\.
+// A fresh working folder, as the program finds its files in it: a small knowledge base in Base\,
+// six short sounds in Sound\ and the About window's picture in Images\.
 class WorkFolder : public TempFolder {
 public:
     WorkFolder();

@@ -147,7 +147,7 @@ bool takenForAbuse(const std::string& word) {
 
 TEST(ShippedDictionary, EveryWordTakenForAbuseIsAReviewedAbusiveWord) {
     LineList dictionary;
-    dictionary.load(BESEDKA_DATA_DIR "/Base/dictionary.dat");
+    dictionary.load("Base/dictionary.dat", WorkingFolder(BESEDKA_DATA_DIR));
     ASSERT_GT(dictionary.count(), 100000);
     std::set<std::string> taken;
     for (const std::string& word : dictionary.lines()) {

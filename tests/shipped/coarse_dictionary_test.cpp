@@ -6,6 +6,7 @@
 #include "engine/coarse_words.h"
 #include "platform/core/cp1251.h"
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
@@ -112,7 +113,7 @@ Words formsOf(std::string word) {
 
 TEST(ShippedDictionary, EveryWordWithAFormTakenForCoarseIsAReviewedCoarseWord) {
     LineList dictionary;
-    dictionary.load(BESEDKA_DATA_DIR "/Base/dictionary.dat");
+    dictionary.load("Base/dictionary.dat", WorkingFolder(BESEDKA_DATA_DIR));
     ASSERT_GT(dictionary.count(), 100000);
     std::string unexpected;
     std::set<std::string> missing = kCoarseWords;

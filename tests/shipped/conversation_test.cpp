@@ -18,12 +18,12 @@ struct Step {
 
 TEST(ShippedConversation, AFirstDialogueIsAnsweredFromThePhraseBase) {
     TempFolder folder;
-    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", "Base",
+    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", folder.path() / "Base",
                           std::filesystem::copy_options::recursive);
     LineList workingList, session, exchange;
     SeededRandom random(2024);
     PlainView view;
-    Engine engine({workingList, session, exchange, random, view});
+    Engine engine({workingList, session, exchange, random, view}, folder.working());
 
     const Step script[] = {
         {"привет", 1},

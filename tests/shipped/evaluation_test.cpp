@@ -27,8 +27,8 @@ std::vector<std::string> phrasesOf(const char* name) {
 class ShippedEvaluation : public ::testing::Test {
 protected:
     ShippedEvaluation() {
-        std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", "Base",
-                              std::filesystem::copy_options::recursive);
+        std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base",
+                              folder.path() / "Base", std::filesystem::copy_options::recursive);
     }
 
     // Each phrase as the first of a dialogue, as a newcomer would say it.
@@ -39,7 +39,7 @@ protected:
 
     TempFolder folder;
     SeededRandom random{7};
-    DryRun dialogue{random};
+    DryRun dialogue{random, folder.working()};
 };
 
 TEST_F(ShippedEvaluation, FewEverydayPhrasesFallToACatchAllReply) {

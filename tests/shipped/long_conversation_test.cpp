@@ -63,21 +63,21 @@ private:
     std::mt19937 engine_{20261207};
 };
 
-LineList loaded(const char* path) {
+LineList loaded(const WorkingFolder& folder, const char* path) {
     LineList list;
-    list.load(path);
+    list.load(path, folder);
     return list;
 }
 
-std::multiset<std::string> linesOf(const char* path) {
-    const LineList list = loaded(path);
+std::multiset<std::string> linesOf(const WorkingFolder& folder, const char* path) {
+    const LineList list = loaded(folder, path);
     return {list.lines().begin(), list.lines().end()};
 }
 
 // The answers of every key, keys in the order the file holds them.
-std::map<std::string, std::multiset<std::string>> answersByKey() {
+std::map<std::string, std::multiset<std::string>> answersByKey(const WorkingFolder& folder) {
     std::map<std::string, std::multiset<std::string>> answers;
-    const LineList base = loaded(base_files::kWords);
+    const LineList base = loaded(folder, base_files::kWords);
     for (int i = 1; i < base.count(); ++i) {
         KnowledgeLine line;
         if (parseKnowledgeLine(base.get(i), line))
@@ -99,8 +99,8 @@ std::vector<Item> added(const std::multiset<Item>& before, const std::multiset<I
 }
 
 // What the base holds, in characters: its file grows fourfold at its first save, as RTF.
-std::size_t baseSize() {
-    const LineList base = loaded(base_files::kWords);
+std::size_t baseSize(const WorkingFolder& folder) {
+    const LineList base = loaded(folder, base_files::kWords);
     std::size_t size = 0;
     for (const auto& line : base.lines())
         size += line.size() + 1;
@@ -114,20 +114,21 @@ double medianMilliseconds(std::vector<double> times) {
 
 TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
     TempFolder folder;
-    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", "Base",
+    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", folder.path() / "Base",
                           std::filesystem::copy_options::recursive);
+    const WorkingFolder knowledge = folder.working();
     LineList working, session, exchange;
-    const ExpressionCounts countsBefore = countExpressions(working);
-    const PhraseCounts phrasesBefore = countPhrases(loaded(base_files::kWords));
-    const auto answersBefore = answersByKey();
-    const auto w1Before = linesOf(base_files::kQuestionReplies);
-    const auto w2Before = linesOf(base_files::kStatementReplies);
-    const std::size_t sizeBefore = baseSize();
+    const ExpressionCounts countsBefore = countExpressions(working, knowledge);
+    const PhraseCounts phrasesBefore = countPhrases(loaded(knowledge, base_files::kWords));
+    const auto answersBefore = answersByKey(knowledge);
+    const auto w1Before = linesOf(knowledge, base_files::kQuestionReplies);
+    const auto w2Before = linesOf(knowledge, base_files::kStatementReplies);
+    const std::size_t sizeBefore = baseSize(knowledge);
 
     SeededRandom random(7);
     PlainView view;
-    Engine engine({working, session, exchange, random, view});
-    PhraseMaker maker(loaded("Base\\dictionary.dat"));
+    Engine engine({working, session, exchange, random, view}, knowledge);
+    PhraseMaker maker(loaded(knowledge, "Base\\dictionary.dat"));
     std::set<std::string> said, saidKeys;
     std::vector<double> times;
     for (int turn = 0; turn < kTurns; ++turn) {
@@ -142,18 +143,18 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
     }
 
     // Every knowledge file loads, and lint finds nothing in the phrase base.
-    const LineList base = loaded(base_files::kWords);
+    const LineList base = loaded(knowledge, base_files::kWords);
     for (int i = 1; i < base.count(); ++i)
         EXPECT_EQ(problemsOf(base.get(i)).size(), 0u) << "line " << i + 1;
-    const auto collection = linesOf(base_files::kAbuseCollection);
+    const auto collection = linesOf(knowledge, base_files::kAbuseCollection);
 
     // Nothing lost; everything added is a phrase of the conversation.
     bool lost = false;
     std::vector<std::string> newReplies =
-        added(w1Before, linesOf(base_files::kQuestionReplies), lost);
-    const auto w2Added = added(w2Before, linesOf(base_files::kStatementReplies), lost);
+        added(w1Before, linesOf(knowledge, base_files::kQuestionReplies), lost);
+    const auto w2Added = added(w2Before, linesOf(knowledge, base_files::kStatementReplies), lost);
     newReplies.insert(newReplies.end(), w2Added.begin(), w2Added.end());
-    const auto answersAfter = answersByKey();
+    const auto answersAfter = answersByKey(knowledge);
     int newKeys = 0, newAnswers = 0;
     for (const auto& [key, answers] : answersAfter) {
         const auto before = answersBefore.find(key);
@@ -176,19 +177,20 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
     EXPECT_EQ(answersAfter.size(), answersBefore.size() + static_cast<std::size_t>(newKeys));
 
     // The counts of the statistics grew by exactly that.
-    const ExpressionCounts countsAfter = countExpressions(working);
+    const ExpressionCounts countsAfter = countExpressions(working, knowledge);
     EXPECT_GT(newKeys, 0);
     EXPECT_GT(newAnswers, 0);
     EXPECT_FALSE(collection.empty());
     EXPECT_EQ(countsAfter.incoming, countsBefore.incoming + newKeys);
     EXPECT_EQ(countsAfter.outgoing,
               countsBefore.outgoing + newAnswers + static_cast<int>(newReplies.size()));
-    const PhraseCounts phrasesAfter = countPhrases(loaded(base_files::kWords));
+    const PhraseCounts phrasesAfter = countPhrases(loaded(knowledge, base_files::kWords));
     EXPECT_EQ(phrasesAfter.mainPhrases, phrasesBefore.mainPhrases + newKeys);
     EXPECT_EQ(phrasesAfter.branches, phrasesBefore.branches);
 
     // A turn reads the whole base, so it may slow down as the base grows, but not faster than it.
-    const double growth = static_cast<double>(baseSize()) / static_cast<double>(sizeBefore);
+    const double growth =
+        static_cast<double>(baseSize(knowledge)) / static_cast<double>(sizeBefore);
     const double first = medianMilliseconds({times.begin(), times.begin() + kTimedTurns});
     const double last = medianMilliseconds({times.end() - kTimedTurns, times.end()});
     EXPECT_LT(last, first * growth * 3 + 2)
@@ -200,10 +202,11 @@ TEST(LongConversation, KeepsTheShippedBaseSoundAndGrowsItByWhatWasLearned) {
 // and no line outgrows what reading gives back.
 TEST(LongConversation, ZipfSkewedTalkKeepsEveryLineReadableAndLintClean) {
     TempFolder folder;
-    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", "Base",
+    std::filesystem::copy(std::filesystem::path(BESEDKA_DATA_DIR) / "Base", folder.path() / "Base",
                           std::filesystem::copy_options::recursive);
+    const WorkingFolder knowledge = folder.working();
     std::mt19937 draws{7001};
-    const std::vector<std::string> words = loaded("Base\\dictionary.dat").lines();
+    const std::vector<std::string> words = loaded(knowledge, "Base\\dictionary.dat").lines();
     const auto word = [&] {
         return words[std::uniform_int_distribution<std::size_t>(0, words.size() - 1)(draws)];
     };
@@ -221,11 +224,11 @@ TEST(LongConversation, ZipfSkewedTalkKeepsEveryLineReadableAndLintClean) {
     LineList working, session, exchange;
     SeededRandom random(11);
     PlainView view;
-    Engine engine({working, session, exchange, random, view});
+    Engine engine({working, session, exchange, random, view}, knowledge);
     for (int turn = 0; turn < 2000; ++turn)
         engine.runTurn(vocabulary[zipf(draws)], view.previousTranscriptLine(), Mode::CpuUser);
 
-    const LineList base = loaded(base_files::kWords);
+    const LineList base = loaded(knowledge, base_files::kWords);
     ASSERT_GT(base.count(), 6500);
     for (int i = 1; i < base.count(); ++i) {
         const std::string& line = base.lines()[static_cast<std::size_t>(i)];

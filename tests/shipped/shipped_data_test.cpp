@@ -33,7 +33,7 @@ std::string readBytes(const std::filesystem::path& file) {
 
 LineList load(const std::string& relative) {
     LineList list;
-    list.load((kData / relative).string());
+    list.load(relative, WorkingFolder(kData));
     return list;
 }
 
@@ -190,10 +190,9 @@ TEST(ShippedPhraseBase, NoBranchIsHiddenByAnEarlierSibling) {
 TEST(ShippedPhraseBase, SurvivesTheProgramsOwnSave) {
     const LineList shipped = load("Base/Words.Dat");
     TempFolder folder;
-    const std::string copy = (folder.path() / "Words.Dat").string();
-    shipped.save(copy);
+    shipped.save("Words.Dat", folder.working());
     LineList reloaded;
-    reloaded.load(copy);
+    reloaded.load("Words.Dat", folder.working());
     EXPECT_TRUE(reloaded.lines() == shipped.lines());
 }
 

@@ -13,8 +13,9 @@ namespace besedka::test {
 
 namespace {
 
-[[noreturn]] void holdUntilKilled(const std::string& spelledPath, int ready) {
-    const FolderLock lock(spelledPath);
+[[noreturn]] void holdUntilKilled(const std::string& spelledPath, const WorkingFolder& folder,
+                                  int ready) {
+    const FolderLock lock(spelledPath, folder);
     const char held = lock.held() ? '1' : '0';
     if (::write(ready, &held, 1) != 1)
         ::_exit(1);
@@ -24,14 +25,14 @@ namespace {
 
 } // namespace
 
-LockHolder::LockHolder(const std::string& spelledPath) {
+LockHolder::LockHolder(const std::string& spelledPath, const WorkingFolder& folder) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0)
         throw std::runtime_error("no pipe for the lock holder");
     pid_ = ::fork();
     if (pid_ == 0) {
         ::close(pipeEnds[0]);
-        holdUntilKilled(spelledPath, pipeEnds[1]);
+        holdUntilKilled(spelledPath, folder, pipeEnds[1]);
     }
     ::close(pipeEnds[1]);
     char held = '0';

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/core/paths.h"
+
 #include <string>
 #include <sys/types.h>
 
@@ -11,7 +13,7 @@ namespace besedka::test {
 class LockHolder {
 public:
     // Returns once the other process holds the lock.
-    explicit LockHolder(const std::string& spelledPath);
+    LockHolder(const std::string& spelledPath, const WorkingFolder& folder);
     // Kills the process if it still runs.
     ~LockHolder();
     LockHolder(const LockHolder&) = delete;

@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
+#include <set>
 #include <system_error>
 
 namespace besedka::test {
@@ -22,15 +24,42 @@ fs::path makeFreshFolder() {
     return pattern;
 }
 
+std::set<fs::path> entriesOf(const fs::path& folder) {
+    std::set<fs::path> entries;
+    std::error_code ignored;
+    for (fs::directory_iterator it(folder, ignored), end; !ignored && it != end;
+         it.increment(ignored))
+        entries.insert(it->path().filename());
+    return entries;
+}
+
+// The program is given its folder and never changes the process's, so no test needs to either:
+// a file found or written relative to where the tests run is a file in the wrong place.
+class TheProcessFolderIsLeftAlone : public ::testing::Environment {
+public:
+    void SetUp() override {
+        start_ = fs::current_path();
+        entries_ = entriesOf(start_);
+    }
+    void TearDown() override {
+        EXPECT_EQ(fs::current_path(), start_) << "the tests left the process in another folder";
+        EXPECT_EQ(entriesOf(start_), entries_) << "something was written where the tests run";
+    }
+
+private:
+    fs::path start_;
+    std::set<fs::path> entries_;
+};
+
+[[maybe_unused]] const ::testing::Environment* const kFolderWatch =
+    ::testing::AddGlobalTestEnvironment(new TheProcessFolderIsLeftAlone);
+
 } // namespace
 
-TempFolder::TempFolder() : previous_(fs::current_path()), path_(makeFreshFolder()) {
-    fs::current_path(path_);
-}
+TempFolder::TempFolder() : path_(makeFreshFolder()) {}
 
 TempFolder::~TempFolder() {
     std::error_code ignored;
-    fs::current_path(previous_, ignored);
     fs::remove_all(path_, ignored);
 }
 
@@ -55,7 +84,7 @@ void TempFolder::writeLines(const std::string& relative,
 
 std::vector<std::string> TempFolder::readLines(const std::string& relative) const {
     LineList list;
-    list.load((path_ / relative).string());
+    list.load(relative, working());
     return utf8Lines(list);
 }
 
@@ -65,6 +94,15 @@ bool TempFolder::exists(const std::string& relative) const {
 
 void TempFolder::remove(const std::string& relative) const {
     fs::remove(path_ / relative);
+}
+
+StandingIn::StandingIn(const fs::path& folder) : previous_(fs::current_path()) {
+    fs::current_path(folder);
+}
+
+StandingIn::~StandingIn() {
+    std::error_code ignored;
+    fs::current_path(previous_, ignored);
 }
 
 std::vector<std::string> utf8Lines(const LineList& list) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/core/line_list.h"
+#include "platform/core/paths.h"
 
 #include <filesystem>
 #include <string>
@@ -9,9 +10,8 @@
 
 namespace besedka::test {
 
-// A fresh folder for one test, made the current directory (the program works in its current
-// directory); afterwards the previous one is current again and the folder is removed.
-// Paths are relative to the folder.
+// A fresh folder for one test, removed afterwards. Paths are relative to the folder; the
+// process's current folder is left alone, as the program leaves it.
 class TempFolder {
 public:
     TempFolder();
@@ -20,6 +20,8 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    // The folder as the program is given it.
+    WorkingFolder working() const { return WorkingFolder(path_); }
 
     // Makes the folders on the way that are missing.
     void write(const std::string& relative, const std::string& bytes) const;
@@ -33,8 +35,20 @@ public:
     void remove(const std::string& relative) const;
 
 private:
-    std::filesystem::path previous_;
     std::filesystem::path path_;
+};
+
+// The process stands in the folder for the object's life: for the few tests of what depends on
+// where a program is started.
+class StandingIn {
+public:
+    explicit StandingIn(const std::filesystem::path& folder);
+    ~StandingIn();
+    StandingIn(const StandingIn&) = delete;
+    StandingIn& operator=(const StandingIn&) = delete;
+
+private:
+    std::filesystem::path previous_;
 };
 
 // The lines of the list in UTF-8.

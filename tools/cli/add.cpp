@@ -60,7 +60,7 @@ void printFinding(const std::string& whereUtf8, int line, const std::string& tex
 // nothing, with each problem printed.
 std::optional<std::vector<std::string>> readTopic(const std::string& utf8Path) {
     const std::string spelledPath = cp1251::fromUtf8(utf8Path);
-    const auto bytes = bytesOnDisk(spelledPath);
+    const auto bytes = bytesOnDisk(spelledPath, WorkingFolder::ofProcess());
     if (!bytes)
         throw FileError::cannotOpen(spelledPath);
     bool fine = true;
@@ -68,7 +68,7 @@ std::optional<std::vector<std::string>> readTopic(const std::string& utf8Path) {
         printFinding(utf8Path, lost.line, lost.text);
         fine = false;
     }
-    std::vector<std::string> lines = linesOf(*bytes, spelledPath);
+    std::vector<std::string> lines = linesOf(*bytes, spelledPath, WorkingFolder::ofProcess());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (LineProblem problem : problemsOf(lines[i])) {
             std::printf("%s:%zu: %s\n", utf8Path.c_str(), i + 1, describe(problem));

@@ -173,7 +173,7 @@ void waitFor(std::chrono::duration<double> period) {
 std::string whereUserStands(const WorkingFolder& folder, const std::string& spelledPath) {
     std::error_code error;
     const std::filesystem::path here = std::filesystem::current_path(error);
-    if (paths::resolve(spelledPath).is_absolute() || folder.root() == here)
+    if (WorkingFolder::ofProcess().resolve(spelledPath).is_absolute() || folder.root() == here)
         return spelledPath;
     return cp1251::fromUtf8(here.string()) + '/' + spelledPath;
 }

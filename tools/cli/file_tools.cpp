@@ -84,7 +84,7 @@ int runCat(const std::vector<std::string>& args) {
     LineList list;
     try {
         // A picture or an archive printed as text would only fill the terminal with garbage.
-        list.loadText(spelled(args[0]));
+        list.loadText(spelled(args[0]), WorkingFolder::ofProcess());
     } catch (const FileError& e) {
         return trouble(e.what());
     }
@@ -118,7 +118,7 @@ int runWrite(const std::vector<std::string>& args) {
     // Taken before the input, which may come slowly: a change meanwhile is not saved over.
     std::optional<std::string> asRead;
     try {
-        asRead = bytesOnDisk(path);
+        asRead = bytesOnDisk(path, WorkingFolder::ofProcess());
     } catch (const FileError& e) {
         return trouble(e.what());
     }
@@ -228,7 +228,7 @@ int runLint(const std::vector<std::string>& args) {
         return trouble(e.what());
     }
     // A file named on the command line is read where the user stands.
-    const auto folder = options->path ? WorkingFolder() : knowledgeFolder();
+    const auto folder = options->path ? WorkingFolder::ofProcess() : knowledgeFolder();
     if (!folder)
         return kTrouble;
     const std::string path = options->path.value_or(base_files::kWords);
@@ -283,7 +283,7 @@ int runStats(const std::vector<std::string>& args) {
     try {
         workingList.load(base_files::kWords, *folder);
         printLine(phraseCountsText(countPhrases(workingList)));
-        const ExpressionCounts counts = countExpressions(workingList, {}, *folder);
+        const ExpressionCounts counts = countExpressions(workingList, *folder);
         printLine(cp1251::fromUtf8("Входящие выражения: [") + std::to_string(counts.incoming) +
                   "]");
         printLine(cp1251::fromUtf8("Исходящие выражения: [") + std::to_string(counts.outgoing) +

@@ -83,9 +83,10 @@ int runHistory(const std::vector<std::string>& args) {
     if (!options)
         return kTrouble;
     // A folder with a history of its own is read where it is, like a folder with a base.
-    const bool historyHere = std::filesystem::is_directory(historyFolder());
+    const bool historyHere =
+        std::filesystem::is_directory(historyFolder(WorkingFolder::ofProcess()));
     const auto working =
-        historyHere ? std::optional<WorkingFolder>(WorkingFolder()) : knowledgeFolder();
+        historyHere ? std::optional<WorkingFolder>(WorkingFolder::ofProcess()) : knowledgeFolder();
     if (!working)
         return kTrouble;
     const std::filesystem::path folder = historyFolder(*working);

@@ -89,7 +89,8 @@ std::string savedReport(const std::string& spelledPath, const std::optional<std:
 int saveWrittenLines(const std::string& spelledPath, const std::optional<std::string>& asRead,
                      const std::vector<std::string>& lines) {
     try {
-        if (saveOverWhatWasRead(spelledPath, asRead, lines) == SaveOutcome::ChangedMeanwhile)
+        if (saveOverWhatWasRead(spelledPath, asRead, lines, WorkingFolder::ofProcess()) ==
+            SaveOutcome::ChangedMeanwhile)
             return trouble(spelledPath +
                            " changed while the lines were read (a running Besedka learned?); "
                            "nothing written, run the command again");

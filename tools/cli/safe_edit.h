@@ -7,20 +7,19 @@
 #include <string>
 #include <vector>
 
-// Files are found in the working folder given, the current one by default.
+// Files are found in the working folder given.
 // Saving over a knowledge file that a command read first, so that an edit by hand never loses
 // what a running Besedka learned in the meantime, and the file as it was stays at hand.
 namespace besedka::cli {
 
 // The file's bytes as they are on disk; nothing when there is no such file. Throws FileError
 // when the file is there but cannot be read.
-std::optional<std::string> bytesOnDisk(const std::string& spelledPath,
-                                       const WorkingFolder& folder = {});
+std::optional<std::string> bytesOnDisk(const std::string& spelledPath, const WorkingFolder& folder);
 
 // The lines of the file's bytes. Throws FileError "Cannot open file" with the reason for a
 // document that cannot be read whole.
 std::vector<std::string> linesOf(std::string bytes, const std::string& spelledPath,
-                                 const WorkingFolder& folder = {});
+                                 const WorkingFolder& folder);
 
 // Where the previous content of a file is kept: "<file name>.bak" beside it.
 std::string backupOf(const std::string& spelledPath);
@@ -32,8 +31,7 @@ enum class SaveOutcome { Saved, ChangedMeanwhile };
 // Throws FileError when the lock cannot be had or a file cannot be written.
 SaveOutcome saveOverWhatWasRead(const std::string& spelledPath,
                                 const std::optional<std::string>& asRead,
-                                const std::vector<std::string>& lines,
-                                const WorkingFolder& folder = {});
+                                const std::vector<std::string>& lines, const WorkingFolder& folder);
 
 // "Base\Words.Dat: 12 lines before, 15 after; the previous file is Base\Words.Dat.bak", in
 // Windows-1251, or "...: a new file of 15 lines".
