@@ -26,6 +26,13 @@ void keepReadableWhileDisabled(QWidget* widget) {
     widget->setPalette(palette);
 }
 
+QFrame* raisedPanel(QWidget* parent, const QRect& geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
 void centreOnDesktop(QWidget* window) {
     const QRect desktop = window->screen()->geometry();
     const QSize outer = window->frameGeometry().size();

@@ -4,6 +4,7 @@
 #include "platform/qt/choosers.h"
 
 #include <QColor>
+#include <QFrame>
 #include <QPalette>
 #include <QWidget>
 
@@ -37,6 +38,8 @@ void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& co
 void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& color);
 // Draws the control, disabled, in the colours it has now when enabled.
 void keepReadableWhileDisabled(QWidget* widget);
+// The raised panel that holds a group of a window's controls.
+QFrame* raisedPanel(QWidget* parent, const QRect& geometry);
 // Puts the window, frame and title bar included, in the middle of its screen.
 void centreOnDesktop(QWidget* window);
 
