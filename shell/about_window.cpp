@@ -8,7 +8,6 @@
 #include "platform/qt/picture.h"
 
 #include <QCloseEvent>
-#include <QScreen>
 #include <QStringList>
 
 namespace besedka {
@@ -106,7 +105,7 @@ void AboutWindow::connectHandlers() {
 void AboutWindow::open() {
     controlStates_.holdMainWindow();
     setOuterHeight(kFoldedHeight);
-    centreOnDesktop();
+    centreOnDesktop(this, {width(), outerHeight()});
     show();
     setEnabled(true);
 }
@@ -133,12 +132,6 @@ int AboutWindow::outerHeight() const {
 
 void AboutWindow::setOuterHeight(int height) {
     setFixedSize(kClientWidth, height - kFrameHeight);
-}
-
-void AboutWindow::centreOnDesktop() {
-    const QRect desktop = screen()->geometry();
-    move(desktop.x() + (desktop.width() - width()) / 2,
-         desktop.y() + (desktop.height() - outerHeight()) / 2);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

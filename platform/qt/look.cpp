@@ -33,11 +33,14 @@ QFrame* raisedPanel(QWidget* parent, const QRect& geometry) {
     return frame;
 }
 
-void centreOnDesktop(QWidget* window) {
+void centreOnDesktop(QWidget* window, QSize outerSize) {
     const QRect desktop = window->screen()->geometry();
-    const QSize outer = window->frameGeometry().size();
-    window->move(desktop.x() + (desktop.width() - outer.width()) / 2,
-                 desktop.y() + (desktop.height() - outer.height()) / 2);
+    window->move(desktop.x() + (desktop.width() - outerSize.width()) / 2,
+                 desktop.y() + (desktop.height() - outerSize.height()) / 2);
+}
+
+void centreOnDesktop(QWidget* window) {
+    centreOnDesktop(window, window->frameGeometry().size());
 }
 
 } // namespace besedka

@@ -40,7 +40,10 @@ void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& c
 void keepReadableWhileDisabled(QWidget* widget);
 // The raised panel that holds a group of a window's controls.
 QFrame* raisedPanel(QWidget* parent, const QRect& geometry);
-// Puts the window, frame and title bar included, in the middle of its screen.
+// Puts the window in the middle of its screen, its frame and title bar taken to be of the outer
+// size.
+void centreOnDesktop(QWidget* window, QSize outerSize);
+// The same with the frame the window has now: a window not shown yet has none.
 void centreOnDesktop(QWidget* window);
 
 } // namespace besedka
