@@ -161,8 +161,7 @@ void Conversation::playKeyClick() {
 }
 
 void Conversation::sayRemark(const std::string& remark) {
-    controls_.transcript->setLineColor(choosers_.sharedColor.color());
-    controls_.transcript->appendLine(toQString(remark));
+    showLine(Speaker::Remark, remark);
     engine_.logRemark(remark);
     sounds_.systemSound.play();
 }
@@ -180,15 +179,30 @@ void Conversation::playSystemSound() {
 }
 
 void Conversation::showUserLine(const std::string& phrase) {
-    controls_.transcript->setLineColor(choosers_.userLineColor.color());
-    controls_.transcript->setLineFont(choosers_.userLineFont.font());
-    controls_.transcript->appendLine(toQString(phrase));
+    showLine(Speaker::User, phrase);
 }
 
 void Conversation::showSystemLine(const std::string& line) {
-    controls_.transcript->setLineColor(choosers_.systemLineColor.color());
-    controls_.transcript->setLineFont(choosers_.systemLineFont.font());
-    controls_.transcript->appendLine(toQString(line));
+    showLine(Speaker::System, line);
+}
+
+void Conversation::showLine(Speaker speaker, const std::string& text) {
+    TranscriptView& transcript = *controls_.transcript;
+    switch (speaker) {
+    case Speaker::User:
+        transcript.setLineColor(choosers_.userLineColor.color());
+        transcript.setLineFont(choosers_.userLineFont.font());
+        break;
+    case Speaker::System:
+        transcript.setLineColor(choosers_.systemLineColor.color());
+        transcript.setLineFont(choosers_.systemLineFont.font());
+        break;
+    case Speaker::Remark:
+        // A remark has no font of its own: it keeps the one of the line before it.
+        transcript.setLineColor(choosers_.sharedColor.color());
+        break;
+    }
+    transcript.appendLine(toQString(text));
 }
 
 void Conversation::setClosingTimer(bool enabled) {

@@ -98,8 +98,12 @@ public:
     void sayRemark(const std::string& remark);
 
 private:
+    // Who a line of the transcript is from, which sets its colour and font.
+    enum class Speaker { User, System, Remark };
+
     void finishLoading();
     void setMenusEnabled(bool enabled);
+    void showLine(Speaker speaker, const std::string& text);
 
     void setBusyCursor(bool busy) override;
     void playPhraseSound() override;

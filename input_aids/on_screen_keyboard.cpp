@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPalette>
-#include <QScreen>
 #include <string_view>
 
 namespace besedka {
@@ -69,8 +68,7 @@ OnScreenKeyboard::OnScreenKeyboard(QLineEdit* inputLine, Conversation& conversat
     buildKeys();
     buildMenu();
     setFixedSize(kClientSize + QSize(0, menuBar()->sizeHint().height()));
-    const QRect desktop = screen()->geometry();
-    move(desktop.center() - rect().center());
+    centreOnDesktop(this);
     connectHandlers();
 }
 

@@ -8,7 +8,6 @@
 #include "platform/qt/picture.h"
 
 #include <QCloseEvent>
-#include <QScreen>
 #include <QStringList>
 
 namespace besedka {
@@ -25,13 +24,6 @@ constexpr int kFoldFrom = AboutWindow::kUnfoldedHeight + 1;
 
 constexpr const char* kPicture = "Images\\Inform.bmp";
 constexpr const char* kHistory = "ReadMe.Txt";
-
-QFrame* panel(QWidget* parent, const QRect& geometry) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    frame->setGeometry(geometry);
-    return frame;
-}
 
 QFont versionFont() {
     QFont font(QStringLiteral("Arial Black"));
@@ -74,7 +66,7 @@ AboutWindow::AboutWindow(ControlStates& controlStates, const QFont& font,
 }
 
 void AboutWindow::buildControls() {
-    upperPanel = panel(this, {0, 0, 377, 153});
+    upperPanel = raisedPanel(this, {0, 0, 377, 153});
     pictureFrame = new QFrame(upperPanel);
     pictureFrame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     pictureFrame->setGeometry(4, 4, 185, 147);
@@ -94,7 +86,7 @@ void AboutWindow::buildControls() {
     closeButton = new QPushButton(QStringLiteral("Закрыть"), upperPanel);
     closeButton->setGeometry(190, 122, 185, 25);
 
-    lowerPanel = panel(this, {0, 153, 376, 148});
+    lowerPanel = raisedPanel(this, {0, 153, 376, 148});
     historyView = new QPlainTextEdit(lowerPanel);
     historyView->setGeometry(3, 4, 370, 140);
     historyView->setReadOnly(true);
@@ -113,7 +105,7 @@ void AboutWindow::connectHandlers() {
 void AboutWindow::open() {
     controlStates_.holdMainWindow();
     setOuterHeight(kFoldedHeight);
-    centreOnDesktop();
+    centreOnDesktop(this, {width(), outerHeight()});
     show();
     setEnabled(true);
 }
@@ -140,12 +132,6 @@ int AboutWindow::outerHeight() const {
 
 void AboutWindow::setOuterHeight(int height) {
     setFixedSize(kClientWidth, height - kFrameHeight);
-}
-
-void AboutWindow::centreOnDesktop() {
-    const QRect desktop = screen()->geometry();
-    move(desktop.x() + (desktop.width() - width()) / 2,
-         desktop.y() + (desktop.height() - outerHeight()) / 2);
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

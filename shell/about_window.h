@@ -54,7 +54,6 @@ protected:
 private:
     void buildControls();
     void connectHandlers();
-    void centreOnDesktop();
 
     ControlStates& controlStates_;
     WorkingFolder folder_;

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "modes/exchange_editor.h"
-#include "platform/qt/choosers.h"
+#include "platform/qt/font_spec.h"
 #include "platform/qt/settings_file.h"
 
 #include <QColor>

@@ -20,13 +20,6 @@ QString caption() {
     return QStringLiteral("Беседка v2.40");
 }
 
-QFrame* tablessFrame(QWidget* parent, const QRect& geometry) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    frame->setGeometry(geometry);
-    return frame;
-}
-
 QPushButton* flatButton(QWidget* parent, const QString& text, const QRect& geometry,
                         const QString& hint) {
     auto* button = new QPushButton(text, parent);
@@ -67,14 +60,14 @@ void MainWindow::buildControls() {
     client->setCursor(Qt::ForbiddenCursor);
     setCentralWidget(client);
 
-    controls_.transcriptFrame = tablessFrame(client, {0, 0, 588, 313});
+    controls_.transcriptFrame = raisedPanel(client, {0, 0, 588, 313});
     controls_.transcript = new TranscriptView(controls_.transcriptFrame);
     controls_.transcript->setGeometry(3, 5, 581, 304);
     paintBackground(controls_.transcript, QPalette::Base, kSilver);
     controls_.transcript->viewport()->setCursor(Qt::ForbiddenCursor);
     controls_.transcript->setToolTip(QStringLiteral("Поле для отображения диалога"));
 
-    controls_.inputFrame = tablessFrame(client, {0, 312, 585, 30});
+    controls_.inputFrame = raisedPanel(client, {0, 312, 585, 30});
     controls_.inputFrame->setCursor(Qt::ForbiddenCursor);
     controls_.inputLine = new QLineEdit(controls_.inputFrame);
     controls_.inputLine->setGeometry(3, 5, 422, 21);

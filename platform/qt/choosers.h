@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/qt/transcript_view.h"
+#include "platform/qt/font_spec.h"
 
 #include <QColor>
 #include <QFont>

@@ -26,11 +26,21 @@ void keepReadableWhileDisabled(QWidget* widget) {
     widget->setPalette(palette);
 }
 
-void centreOnDesktop(QWidget* window) {
+QFrame* raisedPanel(QWidget* parent, const QRect& geometry) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+void centreOnDesktop(QWidget* window, QSize outerSize) {
     const QRect desktop = window->screen()->geometry();
-    const QSize outer = window->frameGeometry().size();
-    window->move(desktop.x() + (desktop.width() - outer.width()) / 2,
-                 desktop.y() + (desktop.height() - outer.height()) / 2);
+    window->move(desktop.x() + (desktop.width() - outerSize.width()) / 2,
+                 desktop.y() + (desktop.height() - outerSize.height()) / 2);
+}
+
+void centreOnDesktop(QWidget* window) {
+    centreOnDesktop(window, window->frameGeometry().size());
 }
 
 } // namespace besedka

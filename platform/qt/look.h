@@ -4,6 +4,7 @@
 #include "platform/qt/choosers.h"
 
 #include <QColor>
+#include <QFrame>
 #include <QPalette>
 #include <QWidget>
 
@@ -37,7 +38,12 @@ void paintBackground(QWidget* widget, QPalette::ColorRole role, const QColor& co
 void paintEnabledText(QWidget* widget, QPalette::ColorRole role, const QColor& color);
 // Draws the control, disabled, in the colours it has now when enabled.
 void keepReadableWhileDisabled(QWidget* widget);
-// Puts the window, frame and title bar included, in the middle of its screen.
+// The raised panel that holds a group of a window's controls.
+QFrame* raisedPanel(QWidget* parent, const QRect& geometry);
+// Puts the window in the middle of its screen, its frame and title bar taken to be of the outer
+// size.
+void centreOnDesktop(QWidget* window, QSize outerSize);
+// The same with the frame the window has now: a window not shown yet has none.
 void centreOnDesktop(QWidget* window);
 
 } // namespace besedka

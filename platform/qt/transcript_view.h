@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/qt/font_spec.h"
+
 #include <QColor>
 #include <QString>
 #include <QTextCharFormat>
 #include <QTextEdit>
 
 namespace besedka {
-
-// What a font chooser holds: name, size in points and style.
-struct FontSpec {
-    QString name;
-    int pointSize = 8;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeOut = false;
-
-    bool operator==(const FontSpec&) const = default;
-};
 
 // The transcript: a read-only rich-text view with word wrap and centred paragraphs. Its lines
 // are the display lines the user sees, so a long line wrapped in two counts as two. A line whose

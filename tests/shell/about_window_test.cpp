@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QScreen>
 
 namespace besedka::test {
 namespace {
@@ -53,6 +54,9 @@ TEST_F(AboutWindowTest, OpeningShowsItFoldedAndHoldsTheMainWindow) {
     EXPECT_TRUE(about().isEnabled());
     EXPECT_EQ(about().outerHeight(), 179);
     EXPECT_EQ(about().height(), 153);
+    // Centred by its outer size, the title bar counted in.
+    const QRect outer(about().pos(), QSize(about().width(), about().outerHeight()));
+    EXPECT_EQ(outer.center(), about().screen()->geometry().center());
     EXPECT_FALSE(window->controlStates().controlStateTimer().enabled());
     EXPECT_FALSE(window->isEnabled());
 

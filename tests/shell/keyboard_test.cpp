@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -52,6 +53,9 @@ TEST_F(KeyboardTest, ItIsCreatedHiddenAndOpensOverADisabledMainWindow) {
     EXPECT_FALSE(keyboard->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(keyboard->windowFlags() & Qt::WindowSystemMenuHint);
     EXPECT_TRUE(keyboard->windowFlags() & Qt::WindowStaysOnTopHint);
+    // Centred on its screen as it is created.
+    EXPECT_EQ(QRect(keyboard->pos(), keyboard->size()).center(),
+              keyboard->screen()->geometry().center());
 
     menu().showKeyboard->trigger();
     EXPECT_EQ(keyboard->centralWidget()->size(), QSize(353, 145));

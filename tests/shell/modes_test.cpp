@@ -90,6 +90,20 @@ TEST_F(RemarksTest, ARemarkInTheBackgroundsColourIsDrawnInOneThatReads) {
     EXPECT_EQ(lineColors(*window), (QList<QColor>{black, black, magenta}));
 }
 
+TEST_F(RemarksTest, ARemarkKeepsTheFontOfTheLineBeforeIt) {
+    openReady();
+    window->choosers().userLineFont.setFont({u"Serif"_s, 10, false, true});
+    window->choosers().systemLineFont.setFont({u"Sans"_s, 12, true});
+    say(u"привет"_s);
+    window->conversation().sayRemark(toEngineText(u"Ты здесь?"_s));
+
+    const QTextCharFormat remark =
+        controls().transcript->document()->lastBlock().begin().fragment().charFormat();
+    EXPECT_EQ(remark.fontFamilies().toStringList(), QStringList{u"Sans"_s});
+    EXPECT_EQ(remark.fontPointSize(), 12);
+    EXPECT_EQ(remark.fontWeight(), QFont::Bold);
+}
+
 TEST_F(RemarksTest, ATurnStartsTheSilenceAgain) {
     openReady();
     tickIdle(50);
