@@ -2,11 +2,11 @@
 // Two copies of the program in one working folder: what either learns stays.
 #include "tests/engine/engine_fixture.h"
 #include "tests/support/lock_holder.h"
+#include "tests/support/lock_waiter.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
 #include <set>
-#include <thread>
 
 namespace besedka::test {
 
@@ -46,6 +46,13 @@ template <typename Set> Lines missingFrom(const Set& found, const Lines& wanted)
             missing.push_back(line);
     }
     return missing;
+}
+
+// Whether the besedka-cli run in the folder comes to wait for the lock of Base. The wait only
+// guards against a hang: the run gets there at once.
+bool waitsForTheBaseLock(const BaseFolder& folder) {
+    return seenWaitingForLock(BESEDKA_CLI, folder.root(), folder.root() / "Base",
+                              std::chrono::seconds(10));
 }
 
 std::set<std::string> setOf(const Lines& a, const Lines& b = {}) {
@@ -91,9 +98,11 @@ TEST(TwoCopies, ACopyWaitsForTheLockAndGoesOnWhenTheHolderIsKilled) {
     folder.writeExampleBase();
     LockHolder other("Base\\Words.Dat", folder.working());
     Background chat(folder, "chat --seed 3", "ЪЫЪ A1.\nЪЫЪ A2.\n", "chat");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    // The first phrase is answered from W2.Dat, which the chat may not extend while it waits.
+    ASSERT_TRUE(waitsForTheBaseLock(folder)) << "the chat never waited for the lock of Base";
+    // The first phrase is answered from W2.Dat, which the chat may not extend while it waits,
+    // nor learn the second phrase.
     EXPECT_EQ(folder.read("W2.Dat"), Lines{"Понятно."});
+    EXPECT_EQ(folder.read("Words.Dat"), examplePhraseBase());
 
     other.kill();
     EXPECT_EQ(chat.finish(), 0);
@@ -106,7 +115,7 @@ TEST(TwoCopies, WritingABaseWaitsForALearningStep) {
     folder.writeExampleBase();
     LockHolder other("Base\\Words.Dat", folder.working());
     Background write(folder, "write Base/Words.Dat", "Фразы\nНОВОЕ.^Да.;\n", "write");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_TRUE(waitsForTheBaseLock(folder)) << "write never waited for the lock of Base";
     EXPECT_EQ(folder.read("Words.Dat"), examplePhraseBase());
 
     other.kill();
