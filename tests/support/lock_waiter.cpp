@@ -39,9 +39,12 @@ std::vector<fs::path> runsOf(const fs::path& program, const fs::path& workingFol
     return runs;
 }
 
-// The process is asleep in a timed pause, not running nor blocked in anything else.
+// The process is asleep in a timed pause, not running nor blocked in anything else. A system
+// that does not tell what a process is doing leaves only the open folder to go by.
 bool pauses(const fs::path& process) {
     std::ifstream in(process / "syscall");
+    if (!in.is_open())
+        return true;
     long call = -1;
     return in >> call && call == SYS_clock_nanosleep;
 }
