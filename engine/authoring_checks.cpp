@@ -60,20 +60,6 @@ std::string examplesText(const std::vector<std::string>& examples, std::size_t c
     return text + (count > examples.size() ? ", ..." : "");
 }
 
-// The letters-only words of a key, as the search looks for them inside the phrase's words.
-std::vector<std::string> letterWordsOf(const std::string& key) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : key + ' ') {
-        if (cp1251::isLetter(c)) {
-            word += c;
-        } else if (!word.empty()) {
-            words.push_back(std::exchange(word, {}));
-        }
-    }
-    return words;
-}
-
 // A key whose first character is a space asks for its first word at a word's start.
 bool startsAtAWord(const std::string& key, const std::string& word) {
     return key.starts_with(' ') && key.find(word) == key.find_first_not_of(' ');
@@ -117,7 +103,7 @@ std::vector<AuthoringWarning> keyWordsInsideOtherWords(const std::vector<std::st
     std::vector<std::string> order;
     std::set<std::size_t> lengths;
     for (const IndexedLine& line : answeringMainLines(phraseBase)) {
-        for (const std::string& word : letterWordsOf(line.parsed.key)) {
+        for (const std::string& word : cp1251::letterWords(line.parsed.key)) {
             if (startsAtAWord(line.parsed.key, word) || firstLine.contains(word))
                 continue;
             firstLine.emplace(word, line.index);
@@ -369,7 +355,7 @@ std::vector<AuthoringWarning> keysWithOuterSpaces(const std::vector<std::string>
     std::vector<AuthoringWarning> warnings;
     for (const IndexedLine& line : parsedLines(phraseBase)) {
         const std::string& key = line.parsed.key;
-        const std::vector<std::string> words = letterWordsOf(key);
+        const std::vector<std::string> words = cp1251::letterWords(key);
         if (line.parsed.openKey() || words.empty())
             continue;
         if (key.starts_with(' '))

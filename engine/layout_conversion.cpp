@@ -101,8 +101,8 @@ bool isLatinLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Only letters, digits, spaces and the signs of a keyboard's top rows: no Cyrillic letter, no
-// byte of another alphabet, and at least one Latin letter.
+} // namespace
+
 bool typedInLatinLayoutOnly(std::string_view phrase) {
     bool letter = false;
     for (char c : phrase) {
@@ -112,23 +112,6 @@ bool typedInLatinLayoutOnly(std::string_view phrase) {
     }
     return letter;
 }
-
-std::vector<std::string> cyrillicWordsOf(std::string_view text) {
-    std::vector<std::string> words;
-    std::string word;
-    for (char c : text) {
-        if (cp1251::isLetter(c)) {
-            word += c;
-        } else if (!word.empty()) {
-            words.push_back(std::exchange(word, {}));
-        }
-    }
-    if (!word.empty())
-        words.push_back(word);
-    return words;
-}
-
-} // namespace
 
 RussianWords::RussianWords(std::vector<std::string> words) : sorted_(std::move(words)) {
     for (auto& word : sorted_)
@@ -154,7 +137,7 @@ std::string inIntendedLayout(std::string_view phrase, const RussianWords& words)
         return std::string(phrase);
     std::string converted = toCyrillicLayout(phrase);
     // A one-letter word is no evidence: ":-D" gives "Ж-В", and "в" is a word.
-    std::vector<std::string> convertedWords = cyrillicWordsOf(converted);
+    std::vector<std::string> convertedWords = cp1251::letterWords(converted);
     std::erase_if(convertedWords, [](const std::string& word) { return word.size() < 2; });
     const auto known = std::count_if(convertedWords.begin(), convertedWords.end(),
                                      [&words](const std::string& w) { return words.knows(w); });

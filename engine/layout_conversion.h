@@ -30,6 +30,11 @@ private:
     std::vector<std::string> sorted_;
 };
 
+// Only letters, digits, spaces and the signs of a keyboard's top rows: no Cyrillic letter, no
+// byte of another alphabet, and at least one Latin letter. Only such a phrase may have been
+// typed in the wrong layout.
+bool typedInLatinLayoutOnly(std::string_view phrase);
+
 // The phrase as the person meant it: a phrase of Latin letters, digits, spaces and punctuation
 // alone whose conversion is mostly Russian words comes back converted, any other phrase as it is.
 std::string inIntendedLayout(std::string_view phrase, const RussianWords& words);

@@ -53,6 +53,9 @@ TurnContext Engine::context() {
 }
 
 std::string Engine::inIntendedLayout(const std::string& phrase) {
+    // Most phrases are typed in Cyrillic: the dictionary is read for the first one that may not be.
+    if (!typedInLatinLayoutOnly(phrase))
+        return phrase;
     if (!russianWords_) {
         // Without the dictionary nothing is recognised, and the phrase is taken as typed.
         LineList dictionary;

@@ -207,6 +207,21 @@ bool isLetter(char c) {
     return upper(c) != lower(c);
 }
 
+std::vector<std::string> letterWords(std::string_view text) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : text) {
+        if (isLetter(c)) {
+            word += c;
+        } else if (!word.empty()) {
+            words.push_back(std::exchange(word, {}));
+        }
+    }
+    if (!word.empty())
+        words.push_back(std::move(word));
+    return words;
+}
+
 std::string upper(std::string_view text) {
     std::string out(text);
     for (char& c : out)

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Windows-1251 is the program's text everywhere but at the edges (widgets, terminal).
 namespace besedka::cp1251 {
@@ -25,6 +26,8 @@ std::string lower(std::string_view text);
 const std::array<char, 256>& upperTable();
 // A letter is a byte that has another case.
 bool isLetter(char c);
+// The runs of letters of the text, in order: its words without digits or signs.
+std::vector<std::string> letterWords(std::string_view text);
 
 // The Unicode code point of a byte, 0 for the one undefined byte (0x98);
 // and the byte for a code point, 0 when the code page has none (and for U+0000).
